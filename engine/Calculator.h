@@ -1,0 +1,66 @@
+// The calculator behind the display: the state record, the display text and
+// the button handlers that edit them. Beeps, error boxes and focus go through
+// Effects; which key or button called a handler is the window's business.
+#pragma once
+
+#include "Effects.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tallix {
+
+// The kind of the last input. Only "is it NUMS?" is ever asked.
+enum class InputKind { NUMS, OPS, CE, NONE };
+
+struct CalculatorState {
+    double Accumulator = 0.0;
+    double Operand = 0.0;
+    std::int16_t OperandCount = 0;
+    std::string PendingOperator; // caption of the last operator pressed, or empty
+    InputKind InputState = InputKind::NONE;
+    std::int16_t PointTyped = 0; // 0 or -1
+    std::string DecimalChar = ".";
+};
+
+// Captions of the operator buttons by Index; the evaluation compares these texts.
+inline constexpr std::array<std::string_view, 5> operatorCaptions = {"+", "-", "*", "/", "="};
+
+inline constexpr std::string_view errorTitle = "Ошибка";
+inline constexpr std::string_view divideByZeroMessage = "Нельзя делить на ноль";
+inline constexpr std::string_view overflowMessage = "Переполнение";
+
+class Calculator {
+public:
+    explicit Calculator(Effects& effects);
+
+    // regionalOnePointFive: the number 1.5 written with the user's regional
+    // decimal separator ("1,5" selects ",", anything without a comma ".").
+    void Form_Load(std::string_view regionalOnePointFive);
+
+    void cmdNum_Click(std::int16_t Index);
+    void cmdDec_Click();
+    void cmdOpp_Click();
+    void cmdCE_Click();
+    void cmdCancel_Click();
+    void cmdOper_Click(std::int16_t Index);
+    void cmdPer_Click();
+
+    // Paste: any text becomes the display text and counts as a typed entry.
+    void paste(std::string_view text);
+    // Copy reads the display text exactly as shown.
+    const std::string& readOut() const { return m_readOut; }
+
+    const CalculatorState& state() const { return m_state; }
+
+private:
+    void evaluate();
+
+    CalculatorState m_state;
+    std::string m_readOut = "0";
+    Effects& m_effects;
+};
+
+} // namespace tallix
