@@ -1,0 +1,149 @@
+#!/usr/bin/env python3
+"""Draws Tallix's pictures: the icon (two grey keys, F1 and F5, the second
+overlapping the first towards the lower right) at 16, 32 and 128 pixels as
+16-colour PNGs plus a Windows .ico, and the About picture as a baseline JPEG
+(48 x 100). Only the standard library, and ImageMagick's convert for JPEG.
+
+Run from this folder: python3 draw_images.py
+"""
+import struct
+import subprocess
+import tempfile
+import zlib
+from pathlib import Path
+
+# The standard 16-colour palette; fuchsia, unused by the drawing, is transparent.
+PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
+    (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
+    (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+BLACK, SILVER, GREY, CLEAR, WHITE = 0, 7, 8, 13, 15
+
+# 3 x 5 glyphs, one string per row.
+GLYPHS = {
+    "F": ["###", "#..", "##.", "#..", "#.."],
+    "1": [".#.", "##.", ".#.", ".#.", "###"],
+    "5": ["###", "#..", "##.", "..#", "##."],
+}
+
+
+def draw_key(pixels, left, top, size, label, scale):
+    right, bottom = left + size - 1, top + size - 1
+    for y in range(top, bottom + 1):
+        for x in range(left, right + 1):
+            if x in (left, right) or y in (top, bottom):
+                colour = BLACK
+            elif x == right - 1 or y == bottom - 1:
+                colour = GREY  # lower-right bevel
+            elif x == left + 1 or y == top + 1:
+                colour = WHITE  # upper-left highlight
+            else:
+                colour = SILVER
+            pixels[y][x] = colour
+    x0, y0 = left + 2 * scale, top + 2 * scale
+    for char in label:
+        for row, bits in enumerate(GLYPHS[char]):
+            for col, bit in enumerate(bits):
+                if bit == "#":
+                    for dy in range(scale):
+                        for dx in range(scale):
+                            pixels[y0 + row * scale + dy][x0 + col * scale + dx] = BLACK
+        x0 += 4 * scale
+
+
+def icon(size):
+    pixels = [[CLEAR] * size for _ in range(size)]
+    scale = 1 if size == 16 else 2
+    key = 11 if size == 16 else 21
+    draw_key(pixels, 0, 0, key, "F1", scale)
+    draw_key(pixels, size - key, size - key, key, "F5", scale)
+    return pixels
+
+
+def png(pixels, path):
+    height, width = len(pixels), len(pixels[0])
+    raw = b"".join(
+        b"\0" + bytes((row[x] << 4) | (row[x + 1] if x + 1 < width else 0) for x in range(0, width, 2))
+        for row in pixels)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    trns = bytes(0 if i == CLEAR else 255 for i in range(16))
+    Path(path).write_bytes(
+        b"\x89PNG\r\n\x1a\n"
+        + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 4, 3, 0, 0, 0))
+        + chunk(b"PLTE", b"".join(bytes(c) for c in PALETTE))
+        + chunk(b"tRNS", trns)
+        + chunk(b"IDAT", zlib.compress(raw, 9))
+        + chunk(b"IEND", b""))
+
+
+def ico_image(pixels):
+    """A 4-bit device-independent bitmap with its AND mask, bottom row first."""
+    size = len(pixels)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
+    colours = bytearray()
+    mask = bytearray()
+    mask_stride = ((size + 31) // 32) * 4
+    for row in reversed(pixels):
+        line = bytes(((0 if row[x] == CLEAR else row[x]) << 4) | (0 if row[x + 1] == CLEAR else row[x + 1])
+                     for x in range(0, size, 2))
+        colours += line + b"\0" * ((-len(line)) % 4)
+        bits = bytearray(mask_stride)
+        for x, index in enumerate(row):
+            if index == CLEAR:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    return header + palette + bytes(colours) + bytes(mask)
+
+
+def ico(images, path):
+    data = [ico_image(p) for p in images]
+    offset = 6 + 16 * len(images)
+    directory = b""
+    for pixels, image in zip(images, data):
+        size = len(pixels)
+        directory += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(image), offset)
+        offset += len(image)
+    Path(path).write_bytes(struct.pack("<HHH", 0, 1, len(images)) + directory + b"".join(data))
+
+
+def about_picture(path):
+    """A calculator standing on a blue-to-white ground, 48 x 100 pixels."""
+    width, height = 48, 100
+    rows = []
+    for y in range(height):
+        t = y / (height - 1)
+        ground = (int(38 + (203 - 38) * t), int(97 + (217 - 97) * t), int(223 + (248 - 223) * t))
+        rows.append([ground] * width)
+    body, face, ink = (60, 60, 70), (203, 217, 248), (20, 20, 20)
+    for y in range(18, 84):
+        for x in range(6, 42):
+            rows[y][x] = body
+    for y in range(23, 33):
+        for x in range(10, 38):
+            rows[y][x] = face
+    for y in range(27, 29):
+        for x in range(28, 35):
+            rows[y][x] = ink
+    for r in range(4):
+        for c in range(3):
+            for y in range(38 + r * 11, 46 + r * 11):
+                for x in range(10 + c * 10, 17 + c * 10):
+                    rows[y][x] = (230, 120, 40) if (r, c) == (3, 2) else face
+    with tempfile.TemporaryDirectory() as folder:
+        ppm = Path(folder) / "about.ppm"
+        ppm.write_bytes(f"P6 {width} {height} 255\n".encode() + bytes(v for row in rows for p in row for v in p))
+        subprocess.run(["convert", str(ppm), "-interlace", "none", "-quality", "92", path], check=True)
+
+
+if __name__ == "__main__":
+    small, large = icon(16), icon(32)
+    png(small, "icon-16.png")
+    png(large, "icon-32.png")
+    png([[v for v in row for _ in range(4)] for row in large for _ in range(4)], "icon-128.png")
+    ico([large, small], "tallix.ico")
+    about_picture("about.jpg")

@@ -1,0 +1,46 @@
+#include "KeyTrap.h"
+
+#include <QKeyEvent>
+
+namespace tallix {
+
+KeyTrap::KeyTrap(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+bool KeyTrap::event(QEvent* event)
+{
+    // Tab and Shift+Tab would move the focus off the trap; here they are
+    // characters like any other (and so refused with a beep).
+    if (event->type() == QEvent::KeyPress) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void KeyTrap::keyPressEvent(QKeyEvent* event)
+{
+    QString text = event->text();
+    if (text.isEmpty()) {
+        // Some platforms send these keys without their control character.
+        switch (event->key()) {
+        case Qt::Key_Backspace: text = QChar(8); break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: text = QChar(9); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: text = QChar(13); break;
+        case Qt::Key_Escape: text = QChar(27); break;
+        default: event->ignore(); return;
+        }
+    }
+    for (const QChar c : text) {
+        if (!c.isLowSurrogate()) // one code for a character beyond the BMP
+            emit KeyPress(static_cast<std::int16_t>(c.unicode()));
+    }
+    event->accept();
+}
+
+} // namespace tallix

@@ -1,0 +1,26 @@
+// The out-of-sight widget that holds the keyboard focus and hands on every
+// typed character, Tab included, as a 16-bit character code. Keys that type
+// nothing (arrows, F-keys) are dropped; menu shortcuts never get here.
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+
+namespace tallix {
+
+class KeyTrap : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit KeyTrap(QWidget* parent = nullptr);
+
+signals:
+    void KeyPress(std::int16_t KeyAscii);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace tallix

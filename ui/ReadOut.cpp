@@ -1,0 +1,85 @@
+#include "ReadOut.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace tallix {
+
+namespace {
+
+// Even the narrowest glyph is a pixel wide, so no more characters than
+// pixels can ever show.
+QString tailThatMayFit(const QString& text, int width)
+{
+    const qsizetype limit = std::max(width, 1) + 1;
+    if (text.size() <= limit)
+        return text;
+    qsizetype start = text.size() - limit;
+    if (text.at(start).isLowSurrogate())
+        ++start; // never split a character
+    return text.mid(start);
+}
+
+// Screen readers see the display as a text whose value is the display text.
+class ReadOutAccessible : public QAccessibleWidget {
+public:
+    explicit ReadOutAccessible(ReadOut* readOut) : QAccessibleWidget(readOut, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* readOut = static_cast<const ReadOut*>(widget());
+        if (t == QAccessible::Value)
+            return readOut->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* readOutAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tallix::ReadOut") && object && object->isWidgetType())
+        return new ReadOutAccessible(static_cast<ReadOut*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+ReadOut::ReadOut(QWidget* parent) : QFrame(parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(readOutAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+}
+
+void ReadOut::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, m_text);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString ReadOut::visibleText(int width) const
+{
+    return fontMetrics().elidedText(tailThatMayFit(m_text, width), Qt::ElideLeft, width);
+}
+
+void ReadOut::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect area = contentsRect().adjusted(2, 0, -2, 0);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, visibleText(area.width()));
+}
+
+} // namespace tallix

@@ -1,0 +1,30 @@
+// The one-line display: right-aligned text in a bordered box. A text too wide
+// for it shows its end, where typing happens, after an ellipsis; only a tail
+// that can fit is ever laid out, so a 1 MiB paste costs no more to draw.
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+namespace tallix {
+
+class ReadOut : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit ReadOut(QWidget* parent = nullptr);
+
+    void setText(const QString& text); // announces the change to screen readers
+    const QString& text() const { return m_text; }
+
+    // The part of the text that is drawn, for the given width in pixels.
+    QString visibleText(int width) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_text;
+};
+
+} // namespace tallix
