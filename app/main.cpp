@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("TALLIX"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setOrganizationName(QStringLiteral("Vantly"));
-    QApplication::setDesktopFileName(QStringLiteral("tallix"));
+    QApplication::setDesktopFileName(QStringLiteral("com.vantly.Tallix"));
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/tallix/icon-16.png"));

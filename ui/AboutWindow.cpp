@@ -65,12 +65,13 @@ QString qt(std::string_view text)
 AboutWindow::AboutWindow() = default;
 AboutWindow::~AboutWindow() = default;
 
-void AboutWindow::Show()
+int AboutWindow::Show()
 {
     m_window = std::make_unique<AboutDialog>();
     m_window->Form_Load();
-    m_window->exec();
+    const int result = m_window->exec();
     m_window.reset();
+    return result;
 }
 
 QDialog* AboutWindow::window() const
@@ -85,19 +86,19 @@ AboutDialog::AboutDialog()
     setWindowTitle(QStringLiteral("О программе Tallix"));
     setFixedSize(px(aboutWidth), px(aboutHeight));
 
-    for (const AboutControl& spec : aboutControls) {
+    for (const AboutControl& row : aboutControls) {
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case AboutKind::Image: {
             auto* image = new QLabel(this);
-            image->setPixmap(QPixmap(qt(spec.content)));
+            image->setPixmap(QPixmap(qt(row.content)));
             image->setScaledContents(true);
             widget = image;
             break;
         }
         case AboutKind::Label: {
-            auto* label = new QLabel(qt(spec.content), this);
-            if (spec.black) {
+            auto* label = new QLabel(qt(row.content), this);
+            if (row.black) {
                 QPalette palette = label->palette();
                 palette.setColor(QPalette::WindowText, Qt::black);
                 label->setPalette(palette);
@@ -106,14 +107,14 @@ AboutDialog::AboutDialog()
             break;
         }
         case AboutKind::Button:
-            m_ok = new QPushButton(qt(spec.content), this);
+            m_ok = new QPushButton(qt(row.content), this);
             m_ok->setDefault(true);
             connect(m_ok, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);
             widget = m_ok;
             break;
         }
-        widget->setObjectName(qt(spec.name));
-        widget->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
+        widget->setObjectName(qt(row.name));
+        widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
     }
     m_ok->setFocus();
 }

@@ -19,8 +19,9 @@ public:
     ~AboutWindow();
 
     // Loads the window, places it beside the main window and shows it
-    // modally; returns once it is closed.
-    void Show();
+    // modally; returns once it is closed: QDialog::Accepted through OK,
+    // QDialog::Rejected through the close box.
+    int Show();
 
     // The window while it is loaded, else null.
     QDialog* window() const;

@@ -13,7 +13,7 @@ enum class ControlKind { Label, Frame, KeyTrap, Button };
 
 inline constexpr std::int16_t noIndex = -1;
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     ControlKind kind;
     std::int16_t index; // element of a control array, or noIndex
@@ -28,7 +28,7 @@ inline constexpr int clientWidth = 3555;  // twips
 inline constexpr int clientHeight = 2985; // twips
 
 // clang-format off
-inline constexpr std::array<ControlSpec, 24> mainControls{{
+inline constexpr std::array<ControlRow, 24> mainControls{{
     {"lblReadOut", ControlKind::Label,   noIndex, "0",  "",         120,  120, 3315,  315, 13, "Табло"},
     {"fraNums",    ControlKind::Frame,   noIndex, "",   "",          60,  540, 1935, 2355, 14, "Цифры"},
     {"fraOpers",   ControlKind::Frame,   noIndex, "",   "",        2160,  540, 1335, 2355, 15, "Действия"},
@@ -58,7 +58,7 @@ inline constexpr std::array<ControlSpec, 24> mainControls{{
 
 enum class MenuCommand { None, Copy, Paste, About };
 
-struct MenuSpec {
+struct MenuRow {
     std::string_view name;
     std::string_view caption; // "&" marks the access key
     std::string_view parent;  // empty: the menu bar
@@ -66,7 +66,7 @@ struct MenuSpec {
     MenuCommand command;
 };
 
-inline constexpr std::array<MenuSpec, 5> mainMenu{{
+inline constexpr std::array<MenuRow, 5> mainMenu{{
     {"mnuEdit", "&Правка", "", "", MenuCommand::None},
     {"mnuCopy", "&Копировать", "mnuEdit", "Ctrl+C", MenuCommand::Copy},
     {"mnuPaste", "Вст&авить", "mnuEdit", "Ctrl+V", MenuCommand::Paste},

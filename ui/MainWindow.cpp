@@ -31,11 +31,11 @@ QString qt(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString objectNameOf(const ControlSpec& spec)
+QString objectNameOf(const ControlRow& row)
 {
-    QString name = qt(spec.name);
-    if (spec.index != noIndex)
-        name += QString::number(spec.index);
+    QString name = qt(row.name);
+    if (row.index != noIndex)
+        name += QString::number(row.index);
     return name;
 }
 
@@ -82,10 +82,10 @@ void MainWindow::buildControls()
     std::map<std::string_view, QWidget*> containers{{"", client}};
     std::vector<std::pair<int, QWidget*>> tabOrder;
 
-    for (const ControlSpec& spec : mainControls) {
-        QWidget* parent = containers.at(spec.container);
+    for (const ControlRow& row : mainControls) {
+        QWidget* parent = containers.at(row.container);
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case ControlKind::Label: {
             m_readOut = new ReadOut(parent);
             QPalette palette = m_readOut->palette();
@@ -94,14 +94,14 @@ void MainWindow::buildControls()
             m_readOut->setPalette(palette);
             m_readOut->setAutoFillBackground(true);
             m_readOut->setFont(displayFont());
-            m_readOut->setText(qt(spec.caption));
+            m_readOut->setText(qt(row.caption));
             widget = m_readOut;
             break;
         }
         case ControlKind::Frame: {
             auto* frame = new QFrame(parent);
             frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            containers[spec.name] = frame;
+            containers[row.name] = frame;
             widget = frame;
             break;
         }
@@ -111,24 +111,24 @@ void MainWindow::buildControls()
             widget = m_keyTrap;
             break;
         case ControlKind::Button: {
-            auto* button = new QPushButton(qt(spec.caption), parent);
+            auto* button = new QPushButton(qt(row.caption), parent);
             QPalette palette = button->palette();
             palette.setColor(QPalette::Button, faceColour);
             button->setPalette(palette);
             button->setAutoDefault(false);
-            const auto handler = clickHandler(spec.name, spec.index);
+            const auto handler = clickHandler(row.name, row.index);
             connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
-            if (spec.name == "cmdDec")
+            if (row.name == "cmdDec")
                 m_decimalButton = button;
             widget = button;
             break;
         }
         }
-        widget->setObjectName(objectNameOf(spec));
-        widget->setAccessibleName(qt(spec.accessibleName));
-        widget->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
+        widget->setObjectName(objectNameOf(row));
+        widget->setAccessibleName(qt(row.accessibleName));
+        widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
         if (widget->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(spec.tabOrder, widget);
+            tabOrder.emplace_back(row.tabOrder, widget);
     }
 
     std::sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -159,18 +159,18 @@ std::function<void()> MainWindow::clickHandler(std::string_view name, std::int16
 void MainWindow::buildMenu()
 {
     std::map<std::string_view, QMenu*> menus;
-    for (const MenuSpec& spec : mainMenu) {
-        if (spec.parent.empty()) {
-            QMenu* menu = menuBar()->addMenu(qt(spec.caption));
-            menu->setObjectName(qt(spec.name));
-            menus[spec.name] = menu;
+    for (const MenuRow& row : mainMenu) {
+        if (row.parent.empty()) {
+            QMenu* menu = menuBar()->addMenu(qt(row.caption));
+            menu->setObjectName(qt(row.name));
+            menus[row.name] = menu;
             continue;
         }
-        QAction* action = menus.at(spec.parent)->addAction(qt(spec.caption));
-        action->setObjectName(qt(spec.name));
-        if (!spec.shortcut.empty())
-            action->setShortcut(QKeySequence(qt(spec.shortcut)));
-        switch (spec.command) {
+        QAction* action = menus.at(row.parent)->addAction(qt(row.caption));
+        action->setObjectName(qt(row.name));
+        if (!row.shortcut.empty())
+            action->setShortcut(QKeySequence(qt(row.shortcut)));
+        switch (row.command) {
         case MenuCommand::Copy: connect(action, &QAction::triggered, this, &MainWindow::mnuCopy_Click); break;
         case MenuCommand::Paste: connect(action, &QAction::triggered, this, &MainWindow::mnuPaste_Click); break;
         case MenuCommand::About: connect(action, &QAction::triggered, this, &MainWindow::mnuAbout_Click); break;
@@ -207,6 +207,9 @@ void MainWindow::mnuPaste_Click()
 void MainWindow::mnuAbout_Click()
 {
     frmAbout().Show();
+    // Without a window manager nothing hands the keyboard back once the
+    // About window is gone; typing must work at once.
+    activateWindow();
 }
 
 void MainWindow::beep()
@@ -218,6 +221,7 @@ void MainWindow::showError(std::string_view text, std::string_view title)
 {
     QMessageBox box(QMessageBox::Critical, qt(title), qt(text), QMessageBox::Ok, this);
     box.exec();
+    activateWindow(); // as after the About window: typing must work at once
 }
 
 void MainWindow::focusKeyTrap()

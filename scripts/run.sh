@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds Tallix (installing what is missing) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+ensure_packages "${BUILD_PACKAGES[@]}"
+
+cmake --preset default >/dev/null
+cmake --build --preset default --target tallix
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "No display to show the window on: run it under a virtual X server, e.g. xvfb-run -a bash scripts/run.sh" >&2
+    exit 1
+fi
+exec build/default/app/tallix

@@ -1,0 +1,17 @@
+// Runs the GoogleTest cases inside a QApplication on the offscreen platform.
+#include "Instances.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    const int status = RUN_ALL_TESTS();
+    tallix::releaseInstances();
+    return status;
+}
