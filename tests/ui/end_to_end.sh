@@ -4,16 +4,21 @@
 set -euo pipefail
 binary=$1
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp 2>/dev/null)
-read -r -u 3 display_number
-export DISPLAY=":$display_number"
-xvfb_pid=$(pgrep -n -x Xvfb)
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
 app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
     kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
 }
 trap cleanup EXIT
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(head -1 "$work/display")"
 
 run_case() { # locale, keys, expected clipboard text
     local locale=$1 keys=$2 expected=$3
@@ -26,6 +31,7 @@ run_case() { # locale, keys, expected clipboard text
     done
     [ -n "$window" ] || { echo "FAIL: no window under $locale"; exit 1; }
     xdotool windowfocus --sync "$window"
+    sleep 0.5 # let the window settle before typing
     xdotool type --delay 30 "$keys"
     xdotool key Return
     sleep 0.3
