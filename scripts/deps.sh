@@ -16,4 +16,4 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(xvfb xauth xdotool xclip desktop-file-utils appstream binutils-mingw-w64-i686)
+TEST_PACKAGES=(xvfb xauth xdotool xclip desktop-file-utils appstream binutils-mingw-w64-i686 clang libclang-rt-14-dev)

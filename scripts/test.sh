@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
 # Builds Tallix and runs every test: a normal build, the engine alone without
-# Qt, then everything again under AddressSanitizer and UBSan.
+# Qt, everything again under AddressSanitizer (leaks included) and UBSan, and
+# the fuzz target: its corpus as regression tests, then a bounded fuzzing run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
-for preset in default engine-only sanitize; do
+for preset in default engine-only sanitize fuzz; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
     ctest --preset "$preset" -j "$(nproc)"
 done
+
+echo "== fuzzing for ${TALLIX_FUZZ_SECONDS:-60} s"
+found=$(mktemp -d)
+trap 'rm -rf "$found"' EXIT
+build/fuzz/tests/fuzz/fuzz_engine -max_total_time="${TALLIX_FUZZ_SECONDS:-60}" -max_len=4096 \
+    -artifact_prefix="$found/" -print_final_stats=1 "$found" tests/fuzz/corpus 2>&1 | tail -n 12
+echo "fuzzing: no finding"

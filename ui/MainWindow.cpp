@@ -5,7 +5,7 @@
 #include "KeyTable.h"
 #include "KeyTrap.h"
 #include "MainLayout.h"
-#include "ReadOut.h"
+#include "DisplayLabel.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -87,7 +87,7 @@ void MainWindow::buildControls()
         QWidget* widget = nullptr;
         switch (row.kind) {
         case ControlKind::Label: {
-            m_readOut = new ReadOut(parent);
+            m_readOut = new DisplayLabel(parent);
             QPalette palette = m_readOut->palette();
             palette.setColor(QPalette::Window, faceColour);
             palette.setColor(QPalette::WindowText, Qt::black);

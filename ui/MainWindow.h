@@ -17,7 +17,7 @@ class QPushButton;
 namespace tallix {
 
 class KeyTrap;
-class ReadOut;
+class DisplayLabel;
 
 class MainWindow : public QMainWindow, private Effects {
     Q_OBJECT
@@ -48,7 +48,7 @@ private:
 
     Calculator m_calculator{*this};
     std::string m_shownText;
-    ReadOut* m_readOut = nullptr;
+    DisplayLabel* m_readOut = nullptr;
     KeyTrap* m_keyTrap = nullptr;
     QPushButton* m_decimalButton = nullptr;
 };

@@ -264,7 +264,7 @@ TEST_F(MainWindowTest, MenuTreeFollowsTheTable)
 
 TEST_F(MainWindowTest, LongTextShowsItsEndOnOneLine)
 {
-    auto* readOut = window.findChild<ReadOut*>(QStringLiteral("lblReadOut"));
+    auto* readOut = window.findChild<DisplayLabel*>(QStringLiteral("lblReadOut"));
     QGuiApplication::clipboard()->setText(QString(1 << 20, '1') + "2345");
     window.mnuPaste_Click();
     const QString shown = readOut->visibleText(readOut->contentsRect().width());

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "MainWindow.h"
-#include "ReadOut.h"
+#include "DisplayLabel.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -30,7 +30,7 @@ inline QWidget* keyTrap(QWidget& window)
 
 inline QString display(QWidget& window)
 {
-    return window.findChild<ReadOut*>(QStringLiteral("lblReadOut"))->text();
+    return window.findChild<DisplayLabel*>(QStringLiteral("lblReadOut"))->text();
 }
 
 // Once a modal window is open, hands it to `answer`, which must close it.

@@ -1,4 +1,4 @@
-#include "ReadOut.h"
+#include "DisplayLabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -23,32 +23,32 @@ QString tailThatMayFit(const QString& text, int width)
 }
 
 // Screen readers see the display as a text whose value is the display text.
-class ReadOutAccessible : public QAccessibleWidget {
+class DisplayLabelAccessible : public QAccessibleWidget {
 public:
-    explicit ReadOutAccessible(ReadOut* readOut) : QAccessibleWidget(readOut, QAccessible::StaticText) {}
+    explicit DisplayLabelAccessible(DisplayLabel* readOut) : QAccessibleWidget(readOut, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override
     {
-        const auto* readOut = static_cast<const ReadOut*>(widget());
+        const auto* readOut = static_cast<const DisplayLabel*>(widget());
         if (t == QAccessible::Value)
             return readOut->text();
         return QAccessibleWidget::text(t);
     }
 };
 
-QAccessibleInterface* readOutAccessibleFactory(const QString& className, QObject* object)
+QAccessibleInterface* displayLabelAccessibleFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("tallix::ReadOut") && object && object->isWidgetType())
-        return new ReadOutAccessible(static_cast<ReadOut*>(object));
+    if (className == QLatin1String("tallix::DisplayLabel") && object && object->isWidgetType())
+        return new DisplayLabelAccessible(static_cast<DisplayLabel*>(object));
     return nullptr;
 }
 
 } // namespace
 
-ReadOut::ReadOut(QWidget* parent) : QFrame(parent)
+DisplayLabel::DisplayLabel(QWidget* parent) : QFrame(parent)
 {
     static const bool factoryInstalled = [] {
-        QAccessible::installFactory(readOutAccessibleFactory);
+        QAccessible::installFactory(displayLabelAccessibleFactory);
         return true;
     }();
     (void)factoryInstalled;
@@ -56,7 +56,7 @@ ReadOut::ReadOut(QWidget* parent) : QFrame(parent)
     setLineWidth(1);
 }
 
-void ReadOut::setText(const QString& text)
+void DisplayLabel::setText(const QString& text)
 {
     if (text == m_text)
         return;
@@ -68,12 +68,12 @@ void ReadOut::setText(const QString& text)
     }
 }
 
-QString ReadOut::visibleText(int width) const
+QString DisplayLabel::visibleText(int width) const
 {
     return fontMetrics().elidedText(tailThatMayFit(m_text, width), Qt::ElideLeft, width);
 }
 
-void ReadOut::paintEvent(QPaintEvent* event)
+void DisplayLabel::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);

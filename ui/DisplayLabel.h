@@ -8,11 +8,11 @@
 
 namespace tallix {
 
-class ReadOut : public QFrame {
+class DisplayLabel : public QFrame {
     Q_OBJECT
 
 public:
-    explicit ReadOut(QWidget* parent = nullptr);
+    explicit DisplayLabel(QWidget* parent = nullptr);
 
     void setText(const QString& text); // announces the change to screen readers
     const QString& text() const { return m_text; }
