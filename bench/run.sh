@@ -18,6 +18,8 @@ trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
 unset QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 echo "== start-up: exec to mapped window, RSS 1 s later"
 build/bench/bench/startup_bench "$runs" "tallix=build/bench/app/tallix" "floor=build/bench/bench/floor"

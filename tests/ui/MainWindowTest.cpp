@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -244,22 +243,6 @@ TEST_F(MainWindowTest, DisplayIsExposedAsTheValue)
     EXPECT_EQ(a->text(QAccessible::Value), "42");
     type("+8=");
     EXPECT_EQ(a->text(QAccessible::Value), "50");
-}
-
-TEST_F(MainWindowTest, MenuTreeFollowsTheTable)
-{
-    const QList<QAction*> menus = window.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
-    EXPECT_EQ(menus[0]->text(), "&Правка");
-    EXPECT_EQ(menus[1]->text(), "&Справка");
-    for (const MenuRow& row : mainMenu) {
-        if (row.parent.empty())
-            continue;
-        auto* action = window.findChild<QAction*>(QString::fromUtf8(row.name.data(), row.name.size()));
-        ASSERT_NE(action, nullptr) << row.name;
-        EXPECT_EQ(action->text().toStdString(), row.caption);
-        EXPECT_EQ(action->shortcut().toString().toStdString(), row.shortcut);
-    }
 }
 
 TEST_F(MainWindowTest, LongTextShowsItsEndOnOneLine)
