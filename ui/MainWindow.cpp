@@ -76,6 +76,7 @@ void MainWindow::buildControls()
     client->setAutoFillBackground(true);
     QPalette clientPalette = client->palette();
     clientPalette.setColor(QPalette::Window, windowColour);
+    clientPalette.setColor(QPalette::Button, faceColour); // every button face
     client->setPalette(clientPalette);
     setCentralWidget(client);
 
@@ -112,9 +113,6 @@ void MainWindow::buildControls()
             break;
         case ControlKind::Button: {
             auto* button = new QPushButton(qt(row.caption), parent);
-            QPalette palette = button->palette();
-            palette.setColor(QPalette::Button, faceColour);
-            button->setPalette(palette);
             button->setAutoDefault(false);
             const auto handler = clickHandler(row.name, row.index);
             connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });

@@ -5,7 +5,7 @@ set -euo pipefail
 binary=$1
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 app_pid=
 cleanup() {
@@ -22,14 +22,14 @@ export DISPLAY=":$(head -1 "$work/display")"
 
 run_case() { # locale, keys, expected clipboard text
     local locale=$1 keys=$2 expected=$3
-    env -u QT_QPA_PLATFORM LC_ALL="$locale" "$binary" 2>/dev/null &
+    env -u QT_QPA_PLATFORM LC_ALL="$locale" "$binary" 2>"$work/app.log" &
     app_pid=$!
     local window=
     for _ in $(seq 100); do
         window=$(xdotool search --onlyvisible --name '^Tallix$' 2>/dev/null | head -1) && [ -n "$window" ] && break
         sleep 0.1
     done
-    [ -n "$window" ] || { echo "FAIL: no window under $locale"; exit 1; }
+    [ -n "$window" ] || { echo "FAIL: no window under $locale"; cat "$work/app.log"; exit 1; }
     xdotool windowfocus --sync "$window"
     sleep 0.5 # let the window settle before typing
     xdotool type --delay 30 "$keys"
