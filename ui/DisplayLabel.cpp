@@ -70,7 +70,12 @@ void DisplayLabel::setText(const QString& text)
 
 QString DisplayLabel::visibleText(int width) const
 {
-    return fontMetrics().elidedText(tailThatMayFit(m_text, width), Qt::ElideLeft, width);
+    const QString tail = tailThatMayFit(m_text, width);
+    const QString shown = fontMetrics().elidedText(tail, Qt::ElideLeft, width);
+    // A cut tail of zero-width marks may fit whole; it is still not the whole text.
+    if (tail.size() < m_text.size() && shown == tail)
+        return QChar(0x2026) + tail;
+    return shown;
 }
 
 void DisplayLabel::paintEvent(QPaintEvent* event)

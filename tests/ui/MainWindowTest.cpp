@@ -254,6 +254,11 @@ TEST_F(MainWindowTest, LongTextShowsItsEndOnOneLine)
     EXPECT_TRUE(shown.endsWith("2345"));
     EXPECT_LT(shown.size(), 200);
     EXPECT_EQ(display(window).size(), (1 << 20) + 4) << "the text itself is kept whole";
+
+    QGuiApplication::clipboard()->setText("1" + QString(100000, QChar(0x0301)));
+    window.mnuPaste_Click();
+    EXPECT_TRUE(readOut->visibleText(readOut->contentsRect().width()).startsWith(QChar(0x2026)))
+        << "a cut text always shows that it is cut";
 }
 
 TEST(SystemLocale, DecimalSeparatorFollowsTheLocale)
