@@ -1,6 +1,7 @@
 #include "AboutWindow.h"
 
 #include "Instances.h"
+#include "QtText.h"
 #include "MainWindow.h"
 #include "Twips.h"
 
@@ -54,11 +55,6 @@ constexpr int aboutWidth = 4995;  // twips
 constexpr int aboutHeight = 2265; // twips
 constexpr int belowMain = 1050;   // twips from the main window's top
 constexpr int rightOfMain = 500;  // twips from the main window's left
-
-QString qt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

@@ -58,8 +58,6 @@ DisplayLabel::DisplayLabel(QWidget* parent) : QFrame(parent)
 
 void DisplayLabel::setText(const QString& text)
 {
-    if (text == m_text)
-        return;
     m_text = text;
     update();
     if (QAccessible::isActive()) {

@@ -14,7 +14,8 @@ class DisplayLabel : public QFrame {
 public:
     explicit DisplayLabel(QWidget* parent = nullptr);
 
-    void setText(const QString& text); // announces the change to screen readers
+    // Called only when the text changed; announces it to screen readers.
+    void setText(const QString& text);
     const QString& text() const { return m_text; }
 
     // The part of the text that is drawn, for the given width in pixels.

@@ -5,6 +5,7 @@
 #include "KeyTable.h"
 #include "KeyTrap.h"
 #include "MainLayout.h"
+#include "QtText.h"
 #include "DisplayLabel.h"
 #include "Twips.h"
 
@@ -25,11 +26,6 @@ namespace {
 
 const QColor windowColour(38, 97, 223);
 const QColor faceColour(203, 217, 248);
-
-QString qt(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString objectNameOf(const ControlRow& row)
 {
