@@ -2,6 +2,8 @@
 
 #include "Utf8.h"
 
+#include <utility>
+
 namespace tallix {
 
 Calculator::Calculator(Effects& effects) : m_effects(effects) {}
@@ -23,8 +25,16 @@ void Calculator::Form_Load(std::string_view regionalOnePointFive)
 
 void Calculator::paste(std::string_view text)
 {
-    m_readOut = toValidUtf8(text);
+    setReadOut(toValidUtf8(text));
     m_state.InputState = InputKind::NUMS;
+}
+
+void Calculator::setReadOut(std::string text)
+{
+    if (text == m_readOut)
+        return;
+    m_readOut = std::move(text);
+    m_effects.displayChanged(m_readOut);
 }
 
 } // namespace tallix

@@ -1,6 +1,7 @@
 // The calculator behind the display: the state record, the display text and
-// the button handlers that edit them. Beeps, error boxes and focus go through
-// Effects; which key or button called a handler is the window's business.
+// the button handlers that edit them. Every change of the display text, the
+// beeps, error boxes and focus go through Effects; which key or button called
+// a handler is the window's business.
 #pragma once
 
 #include "Effects.h"
@@ -23,6 +24,8 @@ struct CalculatorState {
     InputKind InputState = InputKind::NONE;
     std::int16_t PointTyped = 0; // 0 or -1
     std::string DecimalChar = ".";
+
+    bool operator==(const CalculatorState&) const = default;
 };
 
 // Captions of the operator buttons by Index; the evaluation compares these texts.
@@ -56,7 +59,11 @@ public:
     const CalculatorState& state() const { return m_state; }
 
 private:
-    void evaluate();
+    // Writes the display text, telling the window only when it changed.
+    void setReadOut(std::string text);
+    // The steps of an evaluation on a working copy of the state; false when
+    // the result or the operand lies beyond the double range.
+    bool evaluate(CalculatorState& s, std::string& shown);
 
     CalculatorState m_state;
     std::string m_readOut = "0";

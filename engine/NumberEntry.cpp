@@ -16,15 +16,16 @@ void Calculator::cmdNum_Click(std::int16_t Index)
 {
     if (Index >= 0 && Index <= 9) {
         // A digit on "0", or after anything but typing, begins a new entry.
-        if (m_readOut == "0" || m_state.InputState != InputKind::NUMS) {
-            m_readOut.clear();
+        std::string entry = m_readOut;
+        if (entry == "0" || m_state.InputState != InputKind::NUMS) {
+            entry.clear();
             m_state.PointTyped = 0;
         }
 
         // Counting characters, sign and point included. A refused digit leaves
         // the display alone, so a long entry never loses its sign.
-        if (codePointCount(m_readOut) < entryLengthLimit)
-            m_readOut += static_cast<char>('0' + Index);
+        if (codePointCount(entry) < entryLengthLimit)
+            setReadOut(entry + static_cast<char>('0' + Index));
         else
             m_effects.beep();
 
@@ -36,11 +37,11 @@ void Calculator::cmdNum_Click(std::int16_t Index)
 void Calculator::cmdDec_Click()
 {
     if (m_state.InputState != InputKind::NUMS)
-        m_readOut = "0" + m_state.DecimalChar;
+        setReadOut("0" + m_state.DecimalChar);
     else if (m_state.PointTyped != 0)
         m_effects.beep();
     else
-        m_readOut += m_state.DecimalChar;
+        setReadOut(m_readOut + m_state.DecimalChar);
 
     m_state.PointTyped = -1;
     m_state.InputState = InputKind::NUMS;
@@ -55,16 +56,16 @@ void Calculator::cmdOpp_Click()
                          m_readOut != "0," && m_readOut != "0";
     if (applies) {
         if (!m_readOut.starts_with('-'))
-            m_readOut.insert(0, "-");
+            setReadOut("-" + m_readOut);
         else
-            m_readOut.erase(0, 1);
+            setReadOut(m_readOut.substr(1));
     }
     m_effects.focusKeyTrap();
 }
 
 void Calculator::cmdCE_Click()
 {
-    m_readOut = "0";
+    setReadOut("0");
     m_state.PointTyped = 0;
     m_state.InputState = InputKind::CE;
     m_effects.focusKeyTrap();
@@ -72,7 +73,7 @@ void Calculator::cmdCE_Click()
 
 void Calculator::cmdCancel_Click()
 {
-    m_readOut = "0";
+    setReadOut("0");
     m_state.PointTyped = 0;
     m_state.OperandCount = 0;
     m_state.InputState = InputKind::NONE;

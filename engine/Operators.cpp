@@ -5,81 +5,83 @@
 #include "ReadOut.h"
 
 #include <cmath>
+#include <optional>
 
 namespace tallix {
-
-namespace {
-
-double finiteOrOverflow(double result)
-{
-    if (!std::isfinite(result))
-        throw Overflow();
-    return result;
-}
-
-} // namespace
 
 void Calculator::cmdOper_Click(std::int16_t Index)
 {
     if (Index >= 0 && Index < static_cast<std::int16_t>(operatorCaptions.size())) {
-        // An overflow leaves the calculator exactly as it was before the press,
-        // so the chain goes on instead of sticking at two operands.
-        const CalculatorState before = m_state;
-        try {
-            if (m_state.InputState == InputKind::NUMS)
-                ++m_state.OperandCount;
+        // The press works on a copy and keeps it only when every number stayed
+        // in range: an overflow leaves the calculator as it was before the
+        // press, so the chain goes on instead of sticking at two operands.
+        CalculatorState s = m_state;
+        std::string shown = m_readOut;
+        bool inRange = true;
 
-            if (m_state.OperandCount == 1)
-                m_state.Accumulator = ReadOutToNumber(m_readOut, m_state.DecimalChar);
-            else if (m_state.OperandCount == 2)
-                evaluate();
+        if (s.InputState == InputKind::NUMS)
+            ++s.OperandCount;
 
-            m_state.InputState = InputKind::OPS;
-            m_state.PendingOperator = operatorCaptions[static_cast<std::size_t>(Index)];
-        } catch (const Overflow&) {
-            m_state = before;
+        if (s.OperandCount == 1) {
+            const std::optional<double> entry = ReadOutToNumber(m_readOut, s.DecimalChar);
+            inRange = entry.has_value();
+            s.Accumulator = entry.value_or(s.Accumulator);
+        } else if (s.OperandCount == 2) {
+            inRange = evaluate(s, shown);
+        }
+
+        if (inRange) {
+            s.InputState = InputKind::OPS;
+            s.PendingOperator = operatorCaptions[static_cast<std::size_t>(Index)];
+            m_state = s;
+            setReadOut(shown);
+        } else {
             m_effects.showError(overflowMessage, errorTitle);
         }
     }
     m_effects.focusKeyTrap();
 }
 
-void Calculator::evaluate()
+bool Calculator::evaluate(CalculatorState& s, std::string& shown)
 {
-    CalculatorState& s = m_state;
-    s.Operand = ReadOutToNumber(m_readOut, s.DecimalChar);
+    const std::optional<double> entry = ReadOutToNumber(m_readOut, s.DecimalChar);
+    if (!entry)
+        return false;
+    s.Operand = *entry;
 
     const std::string& op = s.PendingOperator;
     if (op == "+") {
-        s.Accumulator = finiteOrOverflow(s.Accumulator + s.Operand);
+        s.Accumulator = s.Accumulator + s.Operand;
     } else if (op == "-") {
-        s.Accumulator = finiteOrOverflow(s.Accumulator - s.Operand);
+        s.Accumulator = s.Accumulator - s.Operand;
     } else if (op == "*") {
-        s.Accumulator = finiteOrOverflow(s.Accumulator * s.Operand);
+        s.Accumulator = s.Accumulator * s.Operand;
     } else if (op == "/") {
         if (s.Operand == 0.0)
             m_effects.showError(divideByZeroMessage, errorTitle); // then show the accumulator as it is
         else
-            s.Accumulator = finiteOrOverflow(s.Accumulator / s.Operand);
+            s.Accumulator = s.Accumulator / s.Operand;
     } else if (op == "=") {
         s.Accumulator = s.Operand; // a new entry after a result starts afresh: 3 = 4 = shows 4
     }
+    if (!std::isfinite(s.Accumulator))
+        return false;
 
-    m_readOut = NumberToReadOut(s.Accumulator, true, s.DecimalChar);
+    shown = NumberToReadOut(s.Accumulator, true, s.DecimalChar);
     s.OperandCount = 1;
+    return true;
 }
 
 // Replaces the display with that many percent of the accumulator and touches
 // nothing else: 200 + 10 % shows 20, and = then gives 220.
 void Calculator::cmdPer_Click()
 {
-    try {
-        const double x = ReadOutToNumber(m_readOut, m_state.DecimalChar);
-        const double r = finiteOrOverflow((x * m_state.Accumulator) / 100);
-        m_readOut = NumberToReadOut(r, false, m_state.DecimalChar);
-    } catch (const Overflow&) {
+    const std::optional<double> x = ReadOutToNumber(m_readOut, m_state.DecimalChar);
+    const double r = (x.value_or(0) * m_state.Accumulator) / 100;
+    if (x && std::isfinite(r))
+        setReadOut(NumberToReadOut(r, false, m_state.DecimalChar));
+    else
         m_effects.showError(overflowMessage, errorTitle);
-    }
     m_effects.focusKeyTrap();
 }
 

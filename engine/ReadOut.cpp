@@ -4,7 +4,7 @@
 
 namespace tallix {
 
-double ReadOutToNumber(std::string_view text, std::string_view DecimalChar)
+std::optional<double> ReadOutToNumber(std::string_view text, std::string_view DecimalChar)
 {
     std::string WorkText(text);
     if (DecimalChar == ",") {
@@ -14,7 +14,7 @@ double ReadOutToNumber(std::string_view text, std::string_view DecimalChar)
     }
     const ParsedNumber parsed = textToNumber(WorkText);
     if (parsed.overflow)
-        throw Overflow();
+        return std::nullopt;
     return parsed.value;
 }
 

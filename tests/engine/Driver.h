@@ -14,11 +14,18 @@
 namespace tallix::testing {
 
 struct RecordingEffects : Effects {
+    int displayChanges = 0;
+    std::string lastDisplay = "0";
     int beeps = 0;
     int focusReturns = 0;
     std::vector<std::pair<std::string, std::string>> errors; // text, title
     std::string decimalCaption = ".";
 
+    void displayChanged(std::string_view text) override
+    {
+        ++displayChanges;
+        lastDisplay = text;
+    }
     void beep() override { ++beeps; }
     void showError(std::string_view text, std::string_view title) override
     {

@@ -58,6 +58,7 @@ TEST(RandomSequence, InvariantsHoldAfterEveryStep)
             const int focusBefore = s.effects.focusReturns;
             const int presses = s.press(script);
             ASSERT_EQ(s.effects.focusReturns - focusBefore, presses) << history;
+            ASSERT_EQ(s.effects.lastDisplay, s.display()) << "the window is told every change: " << history;
             expectInvariants(s, history);
 
             // A result the engine wrote reads back as itself.
@@ -65,7 +66,7 @@ TEST(RandomSequence, InvariantsHoldAfterEveryStep)
             if (wroteResult && s.display() != before) {
                 const std::string& shown = s.display();
                 const bool fix = script[0] != '%';
-                ASSERT_EQ(NumberToReadOut(ReadOutToNumber(shown, s.state().DecimalChar), fix,
+                ASSERT_EQ(NumberToReadOut(ReadOutToNumber(shown, s.state().DecimalChar).value(), fix,
                                           s.state().DecimalChar),
                           shown)
                     << history;

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,7 @@ namespace {
 using namespace tallix;
 
 struct NullEffects : Effects {
+    void displayChanged(std::string_view) override {}
     void beep() override {}
     void showError(std::string_view, std::string_view) override {}
     void focusKeyTrap() override {}
@@ -79,7 +81,8 @@ void checkResult(const Calculator& calculator, bool fixNegativePoint)
     const std::string& shown = calculator.readOut();
     const std::string& separator = calculator.state().DecimalChar;
     check(shown != "-0" && shown.find("inf") == std::string::npos && shown.find("nan") == std::string::npos);
-    check(NumberToReadOut(ReadOutToNumber(shown, separator), fixNegativePoint, separator) == shown);
+    const std::optional<double> back = ReadOutToNumber(shown, separator);
+    check(back && NumberToReadOut(*back, fixNegativePoint, separator) == shown);
 }
 
 } // namespace

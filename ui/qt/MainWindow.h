@@ -1,7 +1,7 @@
-// The calculator window: builds its controls and menu from the layout tables,
-// sends clicks, typed characters and menu commands to the calculator and
-// shows its display text. The arithmetic and the display rules are the
-// calculator's; this class only wires and draws.
+// The calculator window on Qt: builds its controls and menu from the window
+// description, sends clicks, typed characters and menu commands to the
+// calculator and shows the display text it reports. The arithmetic and the
+// display rules are the calculator's; this class only wires and draws.
 #pragma once
 
 #include "Calculator.h"
@@ -9,15 +9,14 @@
 #include <QMainWindow>
 
 #include <cstdint>
-#include <functional>
-#include <string>
 
 class QPushButton;
 
 namespace tallix {
 
-class KeyTrap;
+class AboutWindow;
 class DisplayLabel;
+class KeyTrap;
 
 class MainWindow : public QMainWindow, private Effects {
     Q_OBJECT
@@ -25,6 +24,9 @@ class MainWindow : public QMainWindow, private Effects {
 public:
     // regionalOnePointFive: 1.5 written by the user's regional settings.
     explicit MainWindow(const QString& regionalOnePointFive, QWidget* parent = nullptr);
+
+    // The About window the Help menu shows; until it is set the command does nothing.
+    void setAboutWindow(AboutWindow* about) { m_about = about; }
 
     const Calculator& calculator() const { return m_calculator; }
 
@@ -35,6 +37,7 @@ public:
 
 private:
     // Effects
+    void displayChanged(std::string_view text) override;
     void beep() override;
     void showError(std::string_view text, std::string_view title) override;
     void focusKeyTrap() override;
@@ -42,12 +45,9 @@ private:
 
     void buildControls();
     void buildMenu();
-    std::function<void()> clickHandler(std::string_view name, std::int16_t index);
-    // Runs one calculator handler, then shows the display text it left.
-    void run(const std::function<void()>& handler);
 
     Calculator m_calculator{*this};
-    std::string m_shownText;
+    AboutWindow* m_about = nullptr;
     DisplayLabel* m_readOut = nullptr;
     KeyTrap* m_keyTrap = nullptr;
     QPushButton* m_decimalButton = nullptr;

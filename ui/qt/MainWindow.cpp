@@ -1,45 +1,32 @@
 #include "MainWindow.h"
 
 #include "AboutWindow.h"
-#include "Instances.h"
+#include "DisplayLabel.h"
 #include "KeyTable.h"
 #include "KeyTrap.h"
-#include "MainLayout.h"
+#include "MainForm.h"
+#include "Platform.h"
 #include "QtText.h"
-#include "DisplayLabel.h"
 #include "Twips.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFrame>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 namespace tallix {
 
 namespace {
 
-const QColor windowColour(38, 97, 223);
-const QColor faceColour(203, 217, 248);
-
-QString objectNameOf(const ControlRow& row)
-{
-    QString name = qt(row.name);
-    if (row.index != noIndex)
-        name += QString::number(row.index);
-    return name;
-}
-
 QFont displayFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(qt(readOutFont.face));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.75);
+    font.setPointSizeF(readOutFont.points);
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -52,12 +39,11 @@ MainWindow::MainWindow(const QString& regionalOnePointFive, QWidget* parent)
                               Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmTallix"));
-    setWindowTitle(QStringLiteral("Tallix"));
+    setWindowTitle(qt(mainCaption));
     buildControls();
     buildMenu();
 
     m_calculator.Form_Load(regionalOnePointFive.toStdString());
-    m_shownText = m_calculator.readOut();
 
     // Fixed size: the key trap below the client area must stay out of sight.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -71,8 +57,8 @@ void MainWindow::buildControls()
     client->setFixedSize(px(clientWidth), px(clientHeight));
     client->setAutoFillBackground(true);
     QPalette clientPalette = client->palette();
-    clientPalette.setColor(QPalette::Window, windowColour);
-    clientPalette.setColor(QPalette::Button, faceColour); // every button face
+    clientPalette.setColor(QPalette::Window, qt(windowColour));
+    clientPalette.setColor(QPalette::Button, qt(faceColour)); // every button face
     client->setPalette(clientPalette);
     setCentralWidget(client);
 
@@ -86,8 +72,8 @@ void MainWindow::buildControls()
         case ControlKind::Label: {
             m_readOut = new DisplayLabel(parent);
             QPalette palette = m_readOut->palette();
-            palette.setColor(QPalette::Window, faceColour);
-            palette.setColor(QPalette::WindowText, Qt::black);
+            palette.setColor(QPalette::Window, qt(faceColour));
+            palette.setColor(QPalette::WindowText, qt(readOutTextColour));
             m_readOut->setPalette(palette);
             m_readOut->setAutoFillBackground(true);
             m_readOut->setFont(displayFont());
@@ -110,15 +96,14 @@ void MainWindow::buildControls()
         case ControlKind::Button: {
             auto* button = new QPushButton(qt(row.caption), parent);
             button->setAutoDefault(false);
-            const auto handler = clickHandler(row.name, row.index);
-            connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
-            if (row.name == "cmdDec")
+            connect(button, &QPushButton::clicked, this, [this, &row] { click(m_calculator, row); });
+            if (row.click == Click::cmdDec_Click)
                 m_decimalButton = button;
             widget = button;
             break;
         }
         }
-        widget->setObjectName(objectNameOf(row));
+        widget->setObjectName(qt(tallix::objectName(row)));
         widget->setAccessibleName(qt(row.accessibleName));
         widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
         if (widget->focusPolicy() != Qt::NoFocus)
@@ -128,26 +113,6 @@ void MainWindow::buildControls()
     std::sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-}
-
-std::function<void()> MainWindow::clickHandler(std::string_view name, std::int16_t index)
-{
-    Calculator& c = m_calculator;
-    if (name == "cmdNum")
-        return [&c, index] { c.cmdNum_Click(index); };
-    if (name == "cmdOper")
-        return [&c, index] { c.cmdOper_Click(index); };
-    if (name == "cmdDec")
-        return [&c] { c.cmdDec_Click(); };
-    if (name == "cmdOpp")
-        return [&c] { c.cmdOpp_Click(); };
-    if (name == "cmdCE")
-        return [&c] { c.cmdCE_Click(); };
-    if (name == "cmdCancel")
-        return [&c] { c.cmdCancel_Click(); };
-    if (name == "cmdPer")
-        return [&c] { c.cmdPer_Click(); };
-    return [] {};
 }
 
 void MainWindow::buildMenu()
@@ -162,8 +127,8 @@ void MainWindow::buildMenu()
         }
         QAction* action = menus.at(row.parent)->addAction(qt(row.caption));
         action->setObjectName(qt(row.name));
-        if (!row.shortcut.empty())
-            action->setShortcut(QKeySequence(qt(row.shortcut)));
+        if (row.ctrlKey != 0)
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(row.ctrlKey)));
         switch (row.command) {
         case MenuCommand::Copy: connect(action, &QAction::triggered, this, &MainWindow::mnuCopy_Click); break;
         case MenuCommand::Paste: connect(action, &QAction::triggered, this, &MainWindow::mnuPaste_Click); break;
@@ -173,48 +138,44 @@ void MainWindow::buildMenu()
     }
 }
 
-void MainWindow::run(const std::function<void()>& handler)
-{
-    handler();
-    if (m_calculator.readOut() != m_shownText) {
-        m_shownText = m_calculator.readOut();
-        m_readOut->setText(QString::fromStdString(m_shownText));
-    }
-}
-
 void MainWindow::pctKeyTrap_KeyPress(std::int16_t KeyAscii)
 {
-    run([&] { tallix::pctKeyTrap_KeyPress(m_calculator, *this, KeyAscii); });
+    tallix::pctKeyTrap_KeyPress(m_calculator, *this, KeyAscii);
 }
 
 void MainWindow::mnuCopy_Click()
 {
-    QGuiApplication::clipboard()->setText(m_readOut->text());
+    setClipboardText(m_readOut->text());
 }
 
 void MainWindow::mnuPaste_Click()
 {
-    const QString text = QGuiApplication::clipboard()->text();
-    run([&] { m_calculator.paste(text.toStdString()); });
+    m_calculator.paste(clipboardText().toStdString());
 }
 
 void MainWindow::mnuAbout_Click()
 {
-    frmAbout().Show();
+    if (!m_about)
+        return;
+    m_about->Show();
     // Without a window manager nothing hands the keyboard back once the
     // About window is gone; typing must work at once.
     activateWindow();
 }
 
+void MainWindow::displayChanged(std::string_view text)
+{
+    m_readOut->setText(qt(text));
+}
+
 void MainWindow::beep()
 {
-    QApplication::beep();
+    systemBeep();
 }
 
 void MainWindow::showError(std::string_view text, std::string_view title)
 {
-    QMessageBox box(QMessageBox::Critical, qt(title), qt(text), QMessageBox::Ok, this);
-    box.exec();
+    showCriticalBox(this, qt(text), qt(title));
     activateWindow(); // as after the About window: typing must work at once
 }
 

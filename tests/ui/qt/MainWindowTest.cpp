@@ -1,5 +1,5 @@
-#include "MainLayout.h"
-#include "Instances.h"
+#include "MainForm.h"
+#include "Platform.h"
 #include "Twips.h"
 #include "UiDriver.h"
 
@@ -22,11 +22,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    QString objectName(const ControlRow& row)
-    {
-        QString name = QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size()));
-        return row.index == noIndex ? name : name + QString::number(row.index);
-    }
+    QString objectName(const ControlRow& row) { return QString::fromStdString(tallix::objectName(row)); }
 
     // Sends each character as typed text, Cyrillic included.
     void type(const QString& text)
@@ -266,7 +262,7 @@ TEST(SystemLocale, DecimalSeparatorFollowsTheLocale)
     const QByteArray expected = qgetenv("TALLIX_EXPECTED_SEPARATOR");
     if (expected.isEmpty())
         GTEST_SKIP() << "run by CTest with LC_ALL and TALLIX_EXPECTED_SEPARATOR set";
-    MainWindow& window = frmTallix();
+    MainWindow window(regionalOnePointFive());
     EXPECT_EQ(button(window, "cmdDec")->text(), QString::fromLatin1(expected));
     EXPECT_EQ(window.calculator().state().DecimalChar, expected.toStdString());
 }

@@ -1,7 +1,8 @@
-// Starts Tallix: the application, then the main window in its global
-// instance; returns when that window is closed. Reads and saves nothing.
-#include "Instances.h"
+// Starts Tallix on Qt: the application, the main window and its About
+// window; returns when the main window is closed. Reads and saves nothing.
+#include "AboutWindow.h"
 #include "MainWindow.h"
+#include "Platform.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,8 +20,9 @@ int main(int argc, char* argv[])
     icon.addFile(QStringLiteral(":/tallix/icon-32.png"));
     QApplication::setWindowIcon(icon);
 
-    tallix::frmTallix().show();
-    const int status = QApplication::exec();
-    tallix::releaseInstances();
-    return status;
+    tallix::MainWindow frmTallix(tallix::regionalOnePointFive());
+    tallix::AboutWindow frmAbout(frmTallix);
+    frmTallix.setAboutWindow(&frmAbout);
+    frmTallix.show();
+    return QApplication::exec();
 }

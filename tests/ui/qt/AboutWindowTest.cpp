@@ -1,5 +1,4 @@
 #include "AboutWindow.h"
-#include "Instances.h"
 #include "UiDriver.h"
 
 #include <QFile>
@@ -14,6 +13,7 @@ class AboutWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        main.setAboutWindow(&about);
         main.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     }
@@ -26,7 +26,7 @@ protected:
         whenModalOpens([&](QWidget* modal) {
             opened = true;
             auto* dialog = qobject_cast<QDialog*>(modal);
-            EXPECT_EQ(dialog, frmAbout().window());
+            EXPECT_EQ(dialog, about.window());
             inside(dialog);
             if (dialog->isVisible()) {
                 ADD_FAILURE() << "the About window is still open";
@@ -34,13 +34,14 @@ protected:
             }
         });
         int result = -1;
-        QMetaObject::invokeMethod(&main, [&] { result = frmAbout().Show(); }, Qt::DirectConnection);
+        QMetaObject::invokeMethod(&main, [&] { result = about.Show(); }, Qt::DirectConnection);
         EXPECT_TRUE(opened);
-        EXPECT_EQ(frmAbout().window(), nullptr) << "closing unloads the window";
+        EXPECT_EQ(about.window(), nullptr) << "closing unloads the window";
         return result;
     }
 
-    MainWindow& main = frmTallix();
+    MainWindow main{QStringLiteral("1.5")};
+    AboutWindow about{main};
 };
 
 struct ControlCase {
@@ -85,7 +86,6 @@ TEST_F(AboutWindowTest, ControlsFollowTheTable)
 
 TEST_F(AboutWindowTest, PlacedBesideTheMainWindowAtEveryShowing)
 {
-    AboutWindow* object = &frmAbout();
     for (const QPoint corner : {QPoint(100, 80), QPoint(300, 20), QPoint(5000, 4000)}) {
         main.move(corner);
         QTest::qWait(20);
@@ -94,7 +94,6 @@ TEST_F(AboutWindowTest, PlacedBesideTheMainWindowAtEveryShowing)
             EXPECT_EQ(about->frameGeometry().topLeft(), mainCorner + QPoint(33, 70));
             about->findChild<QPushButton*>("cmdOK")->click();
         });
-        EXPECT_EQ(&frmAbout(), object) << "the same object, loaded again";
     }
 }
 

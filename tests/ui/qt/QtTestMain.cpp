@@ -1,6 +1,4 @@
 // Runs the GoogleTest cases inside a QApplication on the offscreen platform.
-#include "Instances.h"
-
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -11,7 +9,5 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    const int status = RUN_ALL_TESTS();
-    tallix::releaseInstances();
-    return status;
+    return RUN_ALL_TESTS();
 }

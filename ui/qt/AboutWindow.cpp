@@ -1,8 +1,7 @@
 #include "AboutWindow.h"
 
-#include "Instances.h"
+#include "AboutForm.h"
 #include "QtText.h"
-#include "MainWindow.h"
 #include "Twips.h"
 
 #include <QKeyEvent>
@@ -10,61 +9,15 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include <array>
-#include <string_view>
-
 namespace tallix {
 
-namespace {
-
-enum class AboutKind { Image, Label, Button };
-
-struct AboutControl {
-    std::string_view name;
-    AboutKind kind;
-    std::string_view content; // text, or the picture's resource path
-    bool black;               // text colour set to black rather than the default
-    int left, top, width, height; // twips
-};
-
-// clang-format off
-constexpr std::array<AboutControl, 7> aboutControls{{
-    {"Image1",         AboutKind::Image,  ":/tallix/about.jpg",    false,  120,  240,  750, 1485},
-    {"lblTitle",       AboutKind::Label,  "Vantly® Калькулятор",   true,  1080,  240, 3825,  240},
-    {"Label1",         AboutKind::Label,  "Tallix 1.0",            false, 1080,  480, 3825,  240},
-    {"lblVersion",     AboutKind::Label,  "© Vantly, 2026",        false, 1080,  720, 3825,  240},
-    {"lblDescription", AboutKind::Label,  "Разработчики:",         true,  1020, 1500, 3885,  285},
-    {"Label2",         AboutKind::Label,  "Команда Vantly",        false, 1020, 1860, 2415,  255},
-    {"cmdOK",          AboutKind::Button, "OK",                    false, 3600, 1800, 1260,  345},
-}};
-// clang-format on
-
-struct RuleLine {
-    int x1, y1, x2, y2; // twips
-    int widthPx;
-    bool shadow; // the button-shadow colour, else white
-};
-
-// An engraved rule: a dark line with a white one a pixel below it.
-constexpr std::array<RuleLine, 2> Line1{{
-    {1020, 1140, 4860, 1140, 2, false},
-    {1005, 1125, 4855, 1125, 1, true},
-}};
-
-constexpr int aboutWidth = 4995;  // twips
-constexpr int aboutHeight = 2265; // twips
-constexpr int belowMain = 1050;   // twips from the main window's top
-constexpr int rightOfMain = 500;  // twips from the main window's left
-
-} // namespace
-
-AboutWindow::AboutWindow() = default;
+AboutWindow::AboutWindow(const QWidget& mainWindow) : m_mainWindow(mainWindow) {}
 AboutWindow::~AboutWindow() = default;
 
 int AboutWindow::Show()
 {
     m_window = std::make_unique<AboutDialog>();
-    m_window->Form_Load();
+    m_window->Form_Load(m_mainWindow);
     const int result = m_window->exec();
     m_window.reset();
     return result;
@@ -79,7 +32,7 @@ AboutDialog::AboutDialog()
     : QDialog(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("О программе Tallix"));
+    setWindowTitle(qt(aboutCaption));
     setFixedSize(px(aboutWidth), px(aboutHeight));
 
     for (const AboutControl& row : aboutControls) {
@@ -87,7 +40,7 @@ AboutDialog::AboutDialog()
         switch (row.kind) {
         case AboutKind::Image: {
             auto* image = new QLabel(this);
-            image->setPixmap(QPixmap(qt(row.content)));
+            image->setPixmap(QPixmap(QStringLiteral(":/tallix/") + qt(row.content)));
             image->setScaledContents(true);
             widget = image;
             break;
@@ -115,9 +68,9 @@ AboutDialog::AboutDialog()
     m_ok->setFocus();
 }
 
-void AboutDialog::Form_Load()
+void AboutDialog::Form_Load(const QWidget& mainWindow)
 {
-    const QPoint mainCorner = frmTallix().frameGeometry().topLeft();
+    const QPoint mainCorner = mainWindow.frameGeometry().topLeft();
     move(mainCorner.x() + px(rightOfMain), mainCorner.y() + px(belowMain));
 }
 

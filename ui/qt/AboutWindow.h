@@ -1,6 +1,7 @@
-// The About window. The object lives for the whole run; its on-screen window
-// is built ("loaded") at every showing and destroyed when closed, so it is
-// placed anew each time. Nothing of it is built before the first showing.
+// The About window on Qt. The object lives as long as the main window it is
+// given; its on-screen window is built ("loaded") at every showing and
+// destroyed when closed, so it is placed anew beside the main window each
+// time. Nothing of it is built before the first showing.
 #pragma once
 
 #include <QDialog>
@@ -15,7 +16,7 @@ class AboutDialog;
 
 class AboutWindow {
 public:
-    AboutWindow();
+    explicit AboutWindow(const QWidget& mainWindow);
     ~AboutWindow();
 
     // Loads the window, places it beside the main window and shows it
@@ -27,6 +28,7 @@ public:
     QDialog* window() const;
 
 private:
+    const QWidget& m_mainWindow;
     std::unique_ptr<AboutDialog> m_window;
 };
 
@@ -37,7 +39,8 @@ class AboutDialog : public QDialog {
 public:
     AboutDialog();
 
-    void Form_Load();
+    // Opens 1050 twips below and 500 twips right of the main window's outer corner.
+    void Form_Load(const QWidget& mainWindow);
     void cmdOK_Click();
 
 protected:

@@ -1,6 +1,7 @@
 #include "KeyTable.h"
 
 #include "Calculator.h"
+#include "Effects.h"
 
 #include <algorithm>
 #include <array>
