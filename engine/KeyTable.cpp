@@ -10,48 +10,47 @@ namespace tallix {
 
 namespace {
 
-enum class KeyAction { ClearEntry, ClearAll, Operator, Percent, DecimalPoint };
-
 struct KeyRow {
     std::int16_t code;
-    KeyAction action;
-    std::int16_t index; // for operators: the Index of the button
+    Key key;
 };
 
 constexpr std::array<KeyRow, 11> keyTable{{
-    {8, KeyAction::ClearEntry, 0},   // Backspace
-    {13, KeyAction::Operator, 4},    // Enter
-    {27, KeyAction::ClearAll, 0},    // Esc
-    {'%', KeyAction::Percent, 0},
-    {'*', KeyAction::Operator, 2},
-    {'+', KeyAction::Operator, 0},
-    {',', KeyAction::DecimalPoint, 0},
-    {'-', KeyAction::Operator, 1}, // subtraction; the sign change has no key
-    {'.', KeyAction::DecimalPoint, 0},
-    {'/', KeyAction::Operator, 3},
-    {'=', KeyAction::Operator, 4},
+    {8, {KeyAction::ClearEntry, 0}}, // Backspace
+    {13, {KeyAction::Operator, 4}},  // Enter
+    {27, {KeyAction::ClearAll, 0}},  // Esc
+    {'%', {KeyAction::Percent, 0}},
+    {'*', {KeyAction::Operator, 2}},
+    {'+', {KeyAction::Operator, 0}},
+    {',', {KeyAction::DecimalPoint, 0}},
+    {'-', {KeyAction::Operator, 1}}, // subtraction; the sign change has no key
+    {'.', {KeyAction::DecimalPoint, 0}},
+    {'/', {KeyAction::Operator, 3}},
+    {'=', {KeyAction::Operator, 4}},
 }};
 
 } // namespace
 
-void pctKeyTrap_KeyPress(Calculator& calculator, Effects& effects, std::int16_t KeyAscii)
+Key keyFor(std::int16_t KeyAscii)
 {
-    if (KeyAscii >= '0' && KeyAscii <= '9') {
-        calculator.cmdNum_Click(static_cast<std::int16_t>(KeyAscii - '0'));
-        return;
-    }
+    if (KeyAscii >= '0' && KeyAscii <= '9')
+        return {KeyAction::Digit, static_cast<std::int16_t>(KeyAscii - '0')};
     const auto row = std::find_if(keyTable.begin(), keyTable.end(),
                                   [&](const KeyRow& r) { return r.code == KeyAscii; });
-    if (row == keyTable.end()) {
-        effects.beep();
-        return;
-    }
-    switch (row->action) {
+    return row == keyTable.end() ? Key{KeyAction::None, 0} : row->key;
+}
+
+void pctKeyTrap_KeyPress(Calculator& calculator, Effects& effects, std::int16_t KeyAscii)
+{
+    const Key key = keyFor(KeyAscii);
+    switch (key.action) {
+    case KeyAction::Digit: calculator.cmdNum_Click(key.Index); break;
     case KeyAction::ClearEntry: calculator.cmdCE_Click(); break;
     case KeyAction::ClearAll: calculator.cmdCancel_Click(); break;
-    case KeyAction::Operator: calculator.cmdOper_Click(row->index); break;
+    case KeyAction::Operator: calculator.cmdOper_Click(key.Index); break;
     case KeyAction::Percent: calculator.cmdPer_Click(); break;
     case KeyAction::DecimalPoint: calculator.cmdDec_Click(); break;
+    case KeyAction::None: effects.beep(); break;
     }
 }
 

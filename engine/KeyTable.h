@@ -9,8 +9,18 @@ namespace tallix {
 class Calculator;
 class Effects;
 
-// "0".."9" press that digit; Backspace clears the entry, Esc clears all,
-// Enter and "=" give "=", "," and "." both type the user's separator.
+enum class KeyAction { None, Digit, ClearEntry, ClearAll, Operator, Percent, DecimalPoint };
+
+struct Key {
+    KeyAction action;
+    std::int16_t Index; // the digit, or the operator button's Index
+};
+
+// "7" is Digit 7, Enter and "=" are Operator 4, "," and "." both DecimalPoint;
+// a code in no row is None.
+Key keyFor(std::int16_t KeyAscii);
+
+// Backspace clears the entry, Esc clears all, "-" subtracts; None beeps.
 void pctKeyTrap_KeyPress(Calculator& calculator, Effects& effects, std::int16_t KeyAscii);
 
 } // namespace tallix

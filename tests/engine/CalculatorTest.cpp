@@ -23,10 +23,11 @@ TEST_P(KeySequence, ShowsDisplayAndBeeps)
 {
     const KeyCase& c = GetParam();
     Session s(c.regional);
-    const int presses = s.press(c.keys);
+    const int handlers = s.press(c.keys);
     EXPECT_EQ(s.display(), c.display) << c.keys;
+    EXPECT_EQ(s.effects.lastDisplay, c.display) << "the window was told the last change";
     EXPECT_EQ(s.effects.beeps, c.beeps) << c.keys;
-    EXPECT_EQ(s.effects.focusReturns, presses) << "every press gives the focus back once";
+    EXPECT_EQ(s.effects.focusReturns, handlers) << "every handler gives the focus back once";
 }
 
 std::string repeat(std::string_view text, int times)
@@ -39,67 +40,57 @@ std::string repeat(std::string_view text, int times)
 
 const auto caseName = [](const auto& info) { return std::string(info.param.name); };
 
-const std::string ones32(32, '1');
 const std::string ones31(31, '1');
+const std::string ones32(32, '1');
+const std::string nines40(40, '9');
 
 INSTANTIATE_TEST_SUITE_P(Entry, KeySequence, ::testing::Values(
     KeyCase{"Digit", "1.5", "5", "5"},
-    KeyCase{"Zero", "1.5", "0", "0"},
     KeyCase{"ZeroZero", "1.5", "00", "0"},
     KeyCase{"ZeroSeven", "1.5", "07", "7"},
-    KeyCase{"PointFirst", "1.5", ".", "0."},
-    KeyCase{"PointFirstComma", "1,5", ".", "0,"},
     KeyCase{"PointFive", "1.5", ".5", "0.5"},
-    KeyCase{"ZeroPoint", "1.5", "0.", "0."},
-    KeyCase{"SecondPoint", "1.5", "5..", "5.", 1},
-    KeyCase{"SecondPointAfterDigit", "1.5", "5.2.", "5.2", 1},
+    KeyCase{"CommaKeyTypesPoint", "1.5", "1,5", "1.5"},
+    KeyCase{"PointKeyTypesComma", "1,5", "1.5", "1,5"},
+    KeyCase{"SecondPoint", "1.5", "5.2.", "5.2", 1},
     KeyCase{"SignAtStart", "1.5", "~", "0"},
-    KeyCase{"Sign", "1.5", "5~", "-5"},
-    KeyCase{"SignTwice", "1.5", "5~~", "5"},
     KeyCase{"SignThenDigit", "1.5", "5~3", "-53"},
+    KeyCase{"SignTwice", "1.5", "5~~", "5"},
     KeyCase{"SignOnPoint", "1.5", ".~", "0."},
     KeyCase{"SignOnPointComma", "1,5", ".~", "0,"},
     KeyCase{"SignOnZero", "1.5", "0~", "0"},
     KeyCase{"SignOnZeroPointZero", "1.5", "0.0~", "-0.0"},
-    KeyCase{"ClearEntry", "1.5", "5c", "0"},
-    KeyCase{"ClearEntryThenDigit", "1.5", "5c3", "3"},
-    KeyCase{"SignAfterClearEntry", "1.5", "5c~", "0"},
-    KeyCase{"PointAfterClearEntry", "1.5", "5.c.", "0."},
     KeyCase{"SignAfterOperator", "1.5", "5+~", "5"},
-    KeyCase{"PointAfterOperator", "1.5", "5+.", "0."},
+    KeyCase{"SignOffCyrillic", "1.5", "[-Ж]~", "Ж"},
+    KeyCase{"ClearEntryThenDigit", "1.5", "5c3", "3"},
+    KeyCase{"PointAfterClearEntry", "1.5", "5.c.", "0."},
+    KeyCase{"PointAfterOperator", "1.5", "5.+.", "0.", 0},
     KeyCase{"PointResetByNewEntry", "1.5", "5.+3.", "3."},
     KeyCase{"DigitAfterResult", "1.5", "5+3=7", "7"},
     KeyCase{"ClearAll", "1.5", "5+3C", "0"},
-    // The limit counts sign and point; a refused digit keeps the display whole.
-    KeyCase{"LimitRefusesDigit", "1.5", ones32 + "2", ones32, 1},
-    KeyCase{"LimitPointMakes32", "1.5", ones31 + ".2", ones31 + ".", 1},
-    KeyCase{"LimitPointMakes33", "1.5", ones32 + ".2", ones32 + ".", 1},
+    KeyCase{"OtherKeysBeep", "1.5", "1a 2", "12", 2},
+    // The limit counts characters, sign and point included; a refused digit
+    // keeps the display whole, sign and all.
+    KeyCase{"LimitTakesThirtySecond", "1.5", ones31 + "2", ones31 + "2"},
+    KeyCase{"LimitRefusesThirtyThird", "1.5", ones32 + "2", ones32, 1},
+    KeyCase{"LimitAfterPoint", "1.5", ones31 + ".2", ones31 + ".", 1},
     KeyCase{"LimitKeepsSign", "1.5", ones32 + "~2", "-" + ones32, 1},
-    KeyCase{"LimitWithSign", "1.5", "5~" + std::string(30, '1') + "2", "-5" + std::string(30, '1'), 1},
-    KeyCase{"SignOffCyrillic", "1.5", "[-Ж]~", "Ж"},
     KeyCase{"LimitCountsCharactersNotBytes", "1.5", "[" + repeat("Ж", 31) + "]23", repeat("Ж", 31) + "2", 1}
 ), caseName);
 
 INSTANTIATE_TEST_SUITE_P(Operators, KeySequence, ::testing::Values(
-    KeyCase{"Chain", "1.5", "12+3=", "15"},
+    KeyCase{"Chain", "1.5", "12+3\r", "15"},
     KeyCase{"NoPrecedence", "1.5", "2+3*4=", "20"},
     KeyCase{"ShowsRunningResult", "1.5", "2+3*", "5"},
     KeyCase{"Half", "1.5", "7/2=", "3.5"},
     KeyCase{"HalfComma", "1,5", "7/2=", "3,5"},
     KeyCase{"NegativeFraction", "1.5", "1-1.5=", "-0.5"},
     KeyCase{"NegativeFractionComma", "1,5", "1-1.5=", "-0,5"},
-    KeyCase{"Quarter", "1.5", "1/4=", "0.25"},
     KeyCase{"LastOperatorWins", "1.5", "5+*2=", "10"},
     KeyCase{"EqualsStartsAfresh", "1.5", "3=4=", "4"},
     KeyCase{"EqualsTwice", "1.5", "5+3==", "8"},
     KeyCase{"OperatorFirst", "1.5", "+5=", "5"},
     KeyCase{"ClearEntryThenEquals", "1.5", "5+3c=", "0"},
-    KeyCase{"PointOneAndTwo", "1.5", ".1+.2=", "0.3"},
-    KeyCase{"TwoThirds", "1.5", "2/3=", "0.666666666666667"},
-    KeyCase{"Large", "1.5", "99999999*99999999=", "9.9999998E+15"},
-    KeyCase{"Tiny", "1.5", ".000001*.000001=", "1E-12"},
-    KeyCase{"UnderflowShowsZero",
-            "1.5", "[1E-200]*[1E-200]=", "0"},
+    KeyCase{"UnderflowShowsZero", "1.5", "[1E-200]*[1E-200]=", "0"},
     KeyCase{"NegativeZeroShowsZero", "1.5", "5~*0=", "0"},
     KeyCase{"ResultReadsBackWithComma", "1,5", "1/3*3=", "1"},
     KeyCase{"PastedOperand", "1.5", "2+[5]=", "7"},
@@ -110,8 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Operators, KeySequence, ::testing::Values(
     KeyCase{"PastedEmptyThenDigit", "1.5", "[]7", "7"},
     KeyCase{"PastedEmptyReadsZero", "1.5", "[]+2=", "2"},
     KeyCase{"PastedZeroThenDigit", "1.5", "[0]7", "7"},
-    KeyCase{"PastedLongIsKeptWhole", "1.5", "[" + std::string(40, '9') + "]", std::string(40, '9')},
-    KeyCase{"PastedLongRefusesDigit", "1.5", "[" + std::string(40, '9') + "]1", std::string(40, '9'), 1},
+    KeyCase{"PastedLongRefusesDigit", "1.5", "[" + nines40 + "]1", nines40, 1},
     KeyCase{"PasteKeepsPointTyped", "1,5", "1.[7].", "7", 1},
     KeyCase{"PasteAfterClearEntryAllowsPoint", "1,5", "c[1,5].", "1,5,"}
 ), caseName);
@@ -121,7 +111,6 @@ INSTANTIATE_TEST_SUITE_P(Percent, KeySequence, ::testing::Values(
     KeyCase{"ThenEquals", "1.5", "200+10%=", "220"},
     KeyCase{"Comma", "1,5", "200+12.5%", "25"},
     KeyCase{"Fraction", "1.5", "50+3%", "1.5"},
-    KeyCase{"FractionComma", "1,5", "50+3%", "1,5"},
     KeyCase{"NegativeKeepsBarePoint", "1.5", "10~+5%", "-.5"},
     KeyCase{"NegativeKeepsBarePointComma", "1,5", "10~+5%", "-,5"},
     KeyCase{"AfterOperator", "1.5", "200+%", "400"},
@@ -132,34 +121,17 @@ INSTANTIATE_TEST_SUITE_P(Percent, KeySequence, ::testing::Values(
     KeyCase{"TextReadsZero", "1.5", "5+[abc]%", "0"}
 ), caseName);
 
-TEST(KeySequenceState, ChainStateAfterEachStep)
+TEST(KeySequenceState, OperatorsKeepTheChainClearEntryKeepsItClearAllEndsIt)
 {
     Session s;
     s.press("12+");
-    EXPECT_EQ(s.display(), "12");
-    EXPECT_EQ(s.state().Accumulator, 12);
-    EXPECT_EQ(s.state().OperandCount, 1);
-    EXPECT_EQ(s.state().PendingOperator, "+");
-    EXPECT_EQ(s.state().InputState, InputKind::OPS);
-    s.press("3=");
-    EXPECT_EQ(s.state().Accumulator, 15);
-    EXPECT_EQ(s.state().Operand, 3);
-    EXPECT_EQ(s.state().OperandCount, 1);
-    EXPECT_EQ(s.state().PendingOperator, "=");
-}
-
-TEST(KeySequenceState, ClearEntryKeepsChainClearAllEndsIt)
-{
-    Session s;
-    s.press("5+3c");
-    EXPECT_EQ(s.state().InputState, InputKind::CE);
-    EXPECT_EQ(s.state().OperandCount, 1);
-    EXPECT_EQ(s.state().PendingOperator, "+");
+    EXPECT_EQ(s.state(), (CalculatorState{12, 0, 1, "+", InputKind::OPS, 0, "."}));
+    s.press("3.5=");
+    EXPECT_EQ(s.state(), (CalculatorState{15.5, 3.5, 1, "=", InputKind::OPS, -1, "."}));
+    s.press("*2c");
+    EXPECT_EQ(s.state(), (CalculatorState{15.5, 3.5, 1, "*", InputKind::CE, 0, "."}));
     s.press("C");
-    EXPECT_EQ(s.state().InputState, InputKind::NONE);
-    EXPECT_EQ(s.state().OperandCount, 0);
-    EXPECT_EQ(s.state().PendingOperator, "");
-    EXPECT_EQ(s.state().Accumulator, 5) << "clear all leaves the accumulator";
+    EXPECT_EQ(s.state(), (CalculatorState{15.5, 3.5, 0, "", InputKind::NONE, 0, "."}));
 }
 
 struct StartCase {
@@ -176,80 +148,83 @@ TEST_P(StartUp, ChoosesSeparatorFromProbe)
 {
     const StartCase& c = GetParam();
     Session s(c.probe);
-    EXPECT_EQ(s.state().DecimalChar, c.decimal);
+    EXPECT_EQ(s.state(), (CalculatorState{0, 0, 0, "", InputKind::NONE, 0, c.decimal}));
     EXPECT_EQ(s.effects.decimalCaption, c.decimal);
     EXPECT_EQ(s.display(), "0");
-    EXPECT_EQ(s.state().InputState, InputKind::NONE);
-    EXPECT_EQ(s.state().OperandCount, 0);
-    EXPECT_EQ(s.state().PointTyped, 0);
-    EXPECT_EQ(s.effects.focusReturns, 0) << "start-up does not move the focus";
+    EXPECT_EQ(s.effects.focusReturns + s.effects.displayChanges, 0) << "start-up moves no focus, writes no display";
 }
 
 INSTANTIATE_TEST_SUITE_P(Probes, StartUp, ::testing::Values(
     StartCase{"Point", "1.5", "."},
     StartCase{"Comma", "1,5", ","},
     StartCase{"Momayyez", "1\xD9\xAB" "5", "."},
-    StartCase{"Empty", "", "."},
     StartCase{"CommaAnywhere", "1.5,", ","}
 ), caseName);
 
-struct ErrorCase {
+struct BoxCase {
     const char* name;
-    std::string keys;
-    const char* message;
-    std::string display;
-    double accumulator;
-    std::int16_t operandCount;
-    const char* pending;
+    std::string before; // pressed first
+    std::string press;  // the press that shows the box
 };
 
-void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BoxCase& c, std::ostream* os) { *os << c.name; }
 
-class ErrorBox : public ::testing::TestWithParam<ErrorCase> {};
+class Overflow : public ::testing::TestWithParam<BoxCase> {};
 
-// The overflow box leaves everything as before the press; division by zero
-// shows the unchanged accumulator and goes on.
-TEST_P(ErrorBox, ShowsBoxAndCarriesOn)
+// A result or a read number beyond the double range shows the box and leaves
+// everything as before the press, so the chain goes on.
+TEST_P(Overflow, ShowsBoxAndChangesNothing)
 {
-    const ErrorCase& c = GetParam();
+    const BoxCase& c = GetParam();
     Session s;
-    const int presses = s.press(c.keys);
-    ASSERT_EQ(s.effects.errors.size(), 1u) << c.keys;
-    EXPECT_EQ(s.effects.errors[0].first, c.message);
-    EXPECT_EQ(s.effects.errors[0].second, "Ошибка");
-    EXPECT_EQ(s.display(), c.display);
-    EXPECT_EQ(s.state().Accumulator, c.accumulator);
-    EXPECT_EQ(s.state().OperandCount, c.operandCount);
-    EXPECT_EQ(s.state().PendingOperator, c.pending);
-    EXPECT_EQ(s.effects.focusReturns, presses);
+    s.press(c.before);
+    const CalculatorState state = s.state();
+    const std::string display = s.display();
+    const int changes = s.effects.displayChanges;
+    const int focus = s.effects.focusReturns;
+
+    EXPECT_EQ(s.press(c.press), 1);
+    ASSERT_EQ(s.effects.errors.size(), 1u);
+    EXPECT_EQ(s.effects.errors[0], std::make_pair(std::string("Переполнение"), std::string("Ошибка")));
+    EXPECT_EQ(s.state(), state);
+    EXPECT_EQ(s.display(), display);
+    EXPECT_EQ(s.effects.displayChanges, changes);
+    EXPECT_EQ(s.effects.focusReturns, focus + 1);
+    s.press("C2+3=");
+    EXPECT_EQ(s.display(), "5") << "the calculator goes on after the box";
 }
 
-const std::string big = "[1E300]";
-
-INSTANTIATE_TEST_SUITE_P(Boxes, ErrorBox, ::testing::Values(
-    ErrorCase{"DivideByZero", "5/0=", "Нельзя делить на ноль", "5", 5, 1, "="},
-    ErrorCase{"DivideByNegativeZero", "5/[-0]=", "Нельзя делить на ноль", "5", 5, 1, "="},
-    ErrorCase{"DivideByZeroComma", "5/[0,0]=", "Нельзя делить на ноль", "5", 5, 1, "="},
-    ErrorCase{"ProductOverflow", big + "*" + big + "=", "Переполнение", "1E300", 1e300, 1, "*"},
-    ErrorCase{"SumOverflow", "[1.7E308]+[1.7E308]=", "Переполнение", "1.7E308", 1.7e308, 1, "+"},
-    ErrorCase{"QuotientOverflow", big + "/[1E-300]=", "Переполнение", "1E-300", 1e300, 1, "/"},
-    ErrorCase{"PastedOverflowFirstOperand", "[1E999]+", "Переполнение", "1E999", 0, 0, ""},
-    ErrorCase{"PastedOverflowSecondOperand", "2+[-1E999]=", "Переполнение", "-1E999", 2, 1, "+"},
-    ErrorCase{"PercentOverflow", big + "+" + big + "%", "Переполнение", "1E300", 1e300, 1, "+"}
+INSTANTIATE_TEST_SUITE_P(Boxes, Overflow, ::testing::Values(
+    BoxCase{"Product", "[1E300]*[1E300]", "="},
+    BoxCase{"Sum", "[1.7E308]+[1.7E308]", "="},
+    BoxCase{"Difference", "[-1.7E308]-[1.7E308]", "="},
+    BoxCase{"Quotient", "[1E300]/[1E-300]", "="},
+    BoxCase{"PastedFirstOperand", "[1E999]", "+"},
+    BoxCase{"PastedSecondOperand", "2+[-1E999]", "="},
+    BoxCase{"PastedAfterOperator", "2+3*[1E999]", "%"},
+    BoxCase{"Percent", "[1E300]+[1E300]", "%"}
 ), caseName);
 
-TEST(ErrorBox, OverflowRestoresWholeStateAndChainGoesOn)
+class DivideByZero : public ::testing::TestWithParam<BoxCase> {};
+
+// The box, then the accumulator shown unchanged, and the chain goes on.
+TEST_P(DivideByZero, ShowsBoxAndTheAccumulator)
 {
-    Session s;
-    s.press("[1E300]*[1E300]");
-    const CalculatorState before = s.state();
-    s.press("=");
-    EXPECT_EQ(s.state().InputState, before.InputState);
-    EXPECT_EQ(s.state().Operand, before.Operand);
-    EXPECT_EQ(s.state().PointTyped, before.PointTyped);
-    s.press("C2+3=");
-    EXPECT_EQ(s.display(), "5") << "the calculator is not stuck after an overflow";
+    const BoxCase& c = GetParam();
+    Session s("1,5");
+    s.press(c.before);
+    s.press(c.press);
+    ASSERT_EQ(s.effects.errors.size(), 1u);
+    EXPECT_EQ(s.effects.errors[0], std::make_pair(std::string("Нельзя делить на ноль"), std::string("Ошибка")));
+    EXPECT_EQ(s.state(), (CalculatorState{5, 0, 1, "=", InputKind::OPS, s.state().PointTyped, ","}));
+    EXPECT_EQ(s.display(), "5");
 }
+
+INSTANTIATE_TEST_SUITE_P(Boxes, DivideByZero, ::testing::Values(
+    BoxCase{"Zero", "5/0", "="},
+    BoxCase{"NegativeZero", "5/[-0]", "="},
+    BoxCase{"ZeroWithComma", "5/0,0", "="}
+), caseName);
 
 } // namespace
 } // namespace tallix::testing
