@@ -147,7 +147,10 @@ ParsedNumber textToNumber(std::string_view text)
             ++exponentPos;
         }
         if (exponentPos < text.size() && isDigit(text[exponentPos])) {
-            constexpr long long saturation = 1'000'000'000;
+            // Only the sign of the leading digit's exponent is ever asked, and
+            // the digits move it by less than the text's length; beyond that
+            // (plus the double range) the exponent can stop growing.
+            const auto saturation = static_cast<long long>(text.size()) + 400;
             while (exponentPos < text.size() && isDigit(text[exponentPos])) {
                 exponent = std::min(saturation, exponent * 10 + (text[exponentPos] - '0'));
                 ++exponentPos;

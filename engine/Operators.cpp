@@ -76,11 +76,14 @@ bool Calculator::evaluate(CalculatorState& s, std::string& shown)
 // nothing else: 200 + 10 % shows 20, and = then gives 220.
 void Calculator::cmdPer_Click()
 {
-    const std::optional<double> x = ReadOutToNumber(m_readOut, m_state.DecimalChar);
-    const double r = (x.value_or(0) * m_state.Accumulator) / 100;
-    if (x && std::isfinite(r))
-        setReadOut(NumberToReadOut(r, false, m_state.DecimalChar));
-    else
+    bool inRange = false;
+    if (const std::optional<double> x = ReadOutToNumber(m_readOut, m_state.DecimalChar)) {
+        const double r = (*x * m_state.Accumulator) / 100;
+        inRange = std::isfinite(r);
+        if (inRange)
+            setReadOut(NumberToReadOut(r, false, m_state.DecimalChar));
+    }
+    if (!inRange)
         m_effects.showError(overflowMessage, errorTitle);
     m_effects.focusKeyTrap();
 }

@@ -45,7 +45,7 @@ const std::string ones32(32, '1');
 const std::string nines40(40, '9');
 
 INSTANTIATE_TEST_SUITE_P(Entry, KeySequence, ::testing::Values(
-    KeyCase{"Digit", "1.5", "5", "5"},
+    KeyCase{"Digits", "1.5", "59", "59"},
     KeyCase{"ZeroZero", "1.5", "00", "0"},
     KeyCase{"ZeroSeven", "1.5", "07", "7"},
     KeyCase{"PointFive", "1.5", ".5", "0.5"},
@@ -134,6 +134,21 @@ TEST(KeySequenceState, OperatorsKeepTheChainClearEntryKeepsItClearAllEndsIt)
     EXPECT_EQ(s.state(), (CalculatorState{15.5, 3.5, 0, "", InputKind::NONE, 0, "."}));
 }
 
+// Indexes no button has (never sent by the window) do nothing but give the focus back.
+TEST(KeySequenceState, IndexOutsideTheArrayChangesNothing)
+{
+    Session s;
+    s.press("12+3");
+    const CalculatorState before = s.state();
+    s.calculator.cmdNum_Click(-1);
+    s.calculator.cmdNum_Click(10);
+    s.calculator.cmdOper_Click(-1);
+    s.calculator.cmdOper_Click(5);
+    EXPECT_EQ(s.state(), before);
+    EXPECT_EQ(s.display(), "3");
+    EXPECT_EQ(s.effects.focusReturns, 4 + 4);
+}
+
 struct StartCase {
     const char* name;
     const char* probe;
@@ -152,6 +167,16 @@ TEST_P(StartUp, ChoosesSeparatorFromProbe)
     EXPECT_EQ(s.effects.decimalCaption, c.decimal);
     EXPECT_EQ(s.display(), "0");
     EXPECT_EQ(s.effects.focusReturns + s.effects.displayChanges, 0) << "start-up moves no focus, writes no display";
+}
+
+// Start-up sets its five fields and nothing else: not the display, not the numbers.
+TEST(StartUp, SetsItsFiveFieldsOnly)
+{
+    Session s("1,5");
+    s.press("12+3=4,");
+    s.calculator.Form_Load("1.5");
+    EXPECT_EQ(s.state(), (CalculatorState{15, 3, 0, "", InputKind::NONE, 0, "."}));
+    EXPECT_EQ(s.display(), "4,");
 }
 
 INSTANTIATE_TEST_SUITE_P(Probes, StartUp, ::testing::Values(

@@ -34,6 +34,8 @@ TEST(NumberToText, WritesFifteenDigitsPlainOrWithExponent)
         {1.25e-5, " .0000125"},
         {9.999999999999999e-6, " .00001"},
         {1e-6, " 1E-06"},
+        {1e-9, " 1E-09"},
+        {-1e-10, "-1E-10"},
         {1.5e100, " 1.5E+100"},
         {-2.5e-100, "-2.5E-100"},
         {maxDouble, " 1.79769313486231E+308"}, // cut, not rounded beyond the range
@@ -48,6 +50,7 @@ TEST(NumberToText, WritesFifteenDigitsPlainOrWithExponent)
 
 TEST(TextToNumber, ReadsTheLeadingNumber)
 {
+    const std::string longFraction = "0." + std::string(500, '0') + "1e99";
     const struct {
         std::string_view text;
         double value;
@@ -61,6 +64,9 @@ TEST(TextToNumber, ReadsTheLeadingNumber)
         // The number ends where the text ends, whatever follows it in memory.
         {std::string_view("12", 1), 1}, {std::string_view("1.5", 2), 1}, {std::string_view("1e5", 2), 1},
         {std::string_view("1e+5", 3), 1}, {std::string_view("-5", 1), 0}, {std::string_view(" 5", 1), 0},
+        {std::string_view("1e55", 3), 1e5},
+        // A long fraction underflows whatever its exponent's digits.
+        {longFraction, 0},
     };
     for (const auto& c : cases) {
         const ParsedNumber parsed = textToNumber(c.text);
@@ -71,8 +77,11 @@ TEST(TextToNumber, ReadsTheLeadingNumber)
 
 TEST(TextToNumber, ReportsOverflowBeyondDoubleRangeOnly)
 {
-    for (const char* text : {"1E999", "-1e309", "1.8e308", "1000e306", "1e99999999999999999999", "0.0000001e316",
-                             "0.01e311", "10e308"})
+    const std::string longInteger = "1" + std::string(400, '0');
+    for (const std::string& text : {std::string("1E999"), std::string("-1e309"), std::string("1.8e308"),
+                                    std::string("1000e306"), std::string("1e99999999999999999999"),
+                                    std::string("0.0000001e316"), std::string("0.01e311"), std::string("10e308"),
+                                    longInteger, longInteger + "e1!!!"})
         EXPECT_TRUE(textToNumber(text).overflow) << text;
     for (const char* text : {"1e308", "0.00001e313", "1e-99999999999999999999", "0.1e-330", "10e-330"})
         EXPECT_FALSE(textToNumber(text).overflow) << text;
