@@ -27,6 +27,7 @@ TEST_P(KeySequence, ShowsDisplayAndBeeps)
     EXPECT_EQ(s.display(), c.display) << c.keys;
     EXPECT_EQ(s.effects.lastDisplay, c.display) << "the window was told the last change";
     EXPECT_EQ(s.effects.beeps, c.beeps) << c.keys;
+    EXPECT_TRUE(s.effects.errors.empty()) << c.keys;
     EXPECT_EQ(s.effects.focusReturns, handlers) << "every handler gives the focus back once";
 }
 
