@@ -251,5 +251,16 @@ TEST(ErrorBox, OverflowRestoresWholeStateAndChainGoesOn)
     EXPECT_EQ(s.display(), "5") << "the calculator is not stuck after an overflow";
 }
 
+// 1 + (2^-53 + 2^-64) lies just above the middle between 1 and the next
+// double, so it rounds up. Rounded first to the x87's 64-bit mantissa it
+// lands on the middle itself, and then to even: 1. Every build (32-bit
+// Windows included) must compute in doubles for the two to agree.
+TEST(Arithmetic, RoundsEachResultOnceToDouble)
+{
+    Session s;
+    s.press("1+[1.1107651257113993e-16]-1=");
+    EXPECT_EQ(s.display(), "2.22044604925031E-16");
+}
+
 } // namespace
 } // namespace tallix::testing
