@@ -32,11 +32,10 @@ MainWindow::MainWindow(std::string_view regionalOnePointFive)
 {
     RECT outer{0, 0, px(clientWidth, m_dpi), px(clientHeight, m_dpi)};
     AdjustWindowRectEx(&outer, mainStyle, TRUE, 0);
-    create(L"TallixMain", wide(mainCaption),
-           {0, mainStyle, {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + outer.right - outer.left,
-                           CW_USEDEFAULT + outer.bottom - outer.top},
-            nullptr, buildMenu()},
-           m_windowBrush.get());
+    // Windows chooses where the window opens; the program only sizes it.
+    const RECT placed{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + (outer.right - outer.left),
+                      CW_USEDEFAULT + (outer.bottom - outer.top)};
+    create(L"TallixMain", wide(mainCaption), {0, mainStyle, placed, nullptr, buildMenu()}, m_windowBrush.get());
     // A menu bar that wraps takes more height than AdjustWindowRectEx allowed for.
     RECT client;
     GetClientRect(hwnd(), &client);

@@ -18,7 +18,7 @@ void Window::create(const wchar_t* className, std::wstring_view title, const Geo
     if (!GetClassInfoExW(instance, className, &windowClass)) {
         windowClass.lpfnWndProc = &Window::procedure;
         windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         windowClass.lpszClassName = className;
         RegisterClassExW(&windowClass);
     }

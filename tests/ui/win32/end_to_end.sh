@@ -30,8 +30,10 @@ export DISPLAY=":$(head -1 "$work/display")"
 export LOCPATH="$WINEPREFIX.locales"
 mkdir -p "$LOCPATH"
 for locale in $(grep -v '^#' "$cases" | cut -f2 | sort -u); do
-    [ -d "$LOCPATH/$locale" ] || localedef -i "${locale%%.*}" -f UTF-8 "$LOCPATH/$locale" 2>/dev/null ||
-        [ -d "$LOCPATH/$locale" ] # localedef warns about some sources and still makes them
+    [ -d "$LOCPATH/$locale" ] && continue
+    # It may warn about its sources, and still make the locale.
+    localedef -i "${locale%%.*}" -f UTF-8 "$LOCPATH/$locale" >/dev/null 2>&1 || true
+    [ -d "$LOCPATH/$locale" ] || { echo "FAIL: cannot make the locale $locale (package locales)"; exit 1; }
 done
 if [ ! -f "$WINEPREFIX/user.reg" ]; then
     mkdir -p "$WINEPREFIX"
