@@ -3,7 +3,7 @@
 # on first use (about 8 s; later starts take 2 s): run.sh PREFIX PROGRAM [ARGS].
 # Bounded in time; waits for the prefix's wineserver to end before returning.
 set -euo pipefail
-export WINEPREFIX=$1
+export WINEPREFIX=$(realpath -m "$1") # Wine wants it absolute
 shift
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 mkdir -p "$WINEPREFIX"

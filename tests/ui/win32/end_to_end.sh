@@ -6,7 +6,7 @@
 set -euo pipefail
 exe=$1
 cases=$2
-export WINEPREFIX=$3 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+export WINEPREFIX=$(realpath -m "$3") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 
 work=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
@@ -25,16 +25,6 @@ for _ in $(seq 100); do
 done
 export DISPLAY=":$(head -1 "$work/display")"
 
-# Wine takes its regional settings from the C library's locale, so the
-# locales of the cases are made beside the prefix (no system change needed).
-export LOCPATH="$WINEPREFIX.locales"
-mkdir -p "$LOCPATH"
-for locale in $(grep -v '^#' "$cases" | cut -f2 | sort -u); do
-    [ -d "$LOCPATH/$locale" ] && continue
-    # It may warn about its sources, and still make the locale.
-    localedef -i "${locale%%.*}" -f UTF-8 "$LOCPATH/$locale" >/dev/null 2>&1 || true
-    [ -d "$LOCPATH/$locale" ] || { echo "FAIL: cannot make the locale $locale (package locales)"; exit 1; }
-done
 if [ ! -f "$WINEPREFIX/user.reg" ]; then
     mkdir -p "$WINEPREFIX"
     timeout 120 wineboot -i >"$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; exit 1; }
