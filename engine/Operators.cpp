@@ -4,8 +4,14 @@
 
 #include "ReadOut.h"
 
+#include <cfloat>
 #include <cmath>
 #include <optional>
+
+// Every result is a double rounded once, on every platform: 32-bit x86 must
+// compute with SSE2 (-msse2 -mfpmath=sse), not with the x87's 80-bit
+// intermediates, which round some results differently.
+static_assert(FLT_EVAL_METHOD == 0, "doubles must be computed as doubles");
 
 namespace tallix {
 

@@ -16,4 +16,10 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(xvfb xauth xdotool xclip desktop-file-utils appstream binutils-mingw-w64-i686 clang libclang-rt-14-dev)
+TEST_PACKAGES=(xvfb xauth xdotool xclip desktop-file-utils appstream clang libclang-rt-14-dev)
+# tallix.exe for Windows, cross-built with MinGW-w64 (the -posix compilers,
+# whose C++ runtime builds GoogleTest), checked with binutils and icoutils and
+# tested under 64-bit Wine. Never the i386 architecture: 32-bit Wine cannot
+# run here anyway.
+WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
+    binutils-mingw-w64-x86-64 googletest wine wine64 icoutils)

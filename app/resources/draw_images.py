@@ -111,6 +111,21 @@ def ico(images, path):
     Path(path).write_bytes(struct.pack("<HHH", 0, 1, len(images)) + directory + b"".join(data))
 
 
+def windows_icon_resources(ico_path, first_id, folder):
+    """Splits a .ico into what tallix.rc links as raw resources with fixed ids:
+    each image as an RT_ICON (icon-<size>.rt_icon) numbered from first_id, and
+    the icon group's directory (icon.rt_group_icon) that names them by id.
+    An ICON statement would number the images itself."""
+    data = Path(ico_path).read_bytes()
+    _, _, count = struct.unpack_from("<HHH", data, 0)
+    group = struct.pack("<HHH", 0, 1, count)
+    for i in range(count):
+        width, height, colours, _, planes, bits, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+        Path(folder, f"icon-{width or 256}.rt_icon").write_bytes(data[offset:offset + size])
+        group += struct.pack("<BBBBHHIH", width, height, colours, 0, planes, bits, size, first_id + i)
+    Path(folder, "icon.rt_group_icon").write_bytes(group)
+
+
 def about_picture(path):
     """A calculator standing on a blue-to-white ground, 48 x 100 pixels."""
     width, height = 48, 100
@@ -146,4 +161,5 @@ if __name__ == "__main__":
     png(large, "icon-32.png")
     png([[v for v in row for _ in range(4)] for row in large for _ in range(4)], "icon-128.png")
     ico([large, small], "tallix.ico")
+    windows_icon_resources("tallix.ico", 30001, ".")
     about_picture("about.jpg")

@@ -93,6 +93,10 @@ INSTANTIATE_TEST_SUITE_P(Operators, KeySequence, ::testing::Values(
     KeyCase{"ClearEntryThenEquals", "1.5", "5+3c=", "0"},
     KeyCase{"UnderflowShowsZero", "1.5", "[1E-200]*[1E-200]=", "0"},
     KeyCase{"NegativeZeroShowsZero", "1.5", "5~*0=", "0"},
+    // 1 + (2^-53 + 2^-64) lies just above the middle between 1 and the next
+    // double, so it rounds up; rounded first to the x87's 64-bit mantissa it
+    // lands on the middle itself and then, to even, on 1.
+    KeyCase{"RoundsOnceToDouble", "1.5", "1+[1.1107651257113993e-16]-1=", "2.22044604925031E-16"},
     KeyCase{"ResultReadsBackWithComma", "1,5", "1/3*3=", "1"},
     KeyCase{"PastedOperand", "1.5", "2+[5]=", "7"},
     KeyCase{"PastedCommaWithComma", "1,5", "C[12,5]+0=", "12,5"},

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Checks the 32-bit tallix.exe without running it (this machine runs no
+# 32-bit Windows code): a PE32 GUI program that imports only system DLLs,
+# with the version resource and the two-image icon group it should carry, and its own code
+# free of x87 arithmetic. Usage: windows_exe.sh TALLIX_EXE LIBRARY...
+set -euo pipefail
+exe=$1
+shift
+fail() { echo "FAIL: $*"; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+headers=$(objdump -p "$exe")
+grep -q 'file format pei-i386' <<<"$headers" || fail "not a 32-bit x86 program"
+grep -qP '^Magic\s+010b\s+\(PE32\)' <<<"$headers" || fail "not PE32"
+grep -qP '^Subsystem\s+00000002\s+\(Windows GUI\)' <<<"$headers" || fail "not a GUI program"
+system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleacc|oleaut32|shell32|user32|uxtheme|windowscodecs)\.dll$'
+imports=$(grep -oP 'DLL Name: \K\S+' <<<"$headers" | tr 'A-Z' 'a-z')
+[ -n "$imports" ] || fail "no imports found"
+others=$(grep -vE "$system_dlls" <<<"$imports" || true)
+[ -z "$others" ] || fail "imports DLLs that Windows does not have: $others"
+echo "ok: PE32, GUI, imports only $(echo $imports)"
+
+# The version resource: the fixed part (signature; file and product version
+# 1.0.0.0; flags mask and flags 0; OS 4, 32-bit Windows; type 1, application;
+# subtype and date 0) right after the 40-byte header, then the strings, then
+# the translation 0x0409 / 1200 in the last four bytes.
+wrestool -x --raw --type=16 --name=1 "$exe" >"$work/version"
+fixed=$(od -An -tx4 -v -j40 -N52 "$work/version" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')
+[ "$fixed" = "feef04bd 00010000 00010000 00000000 00010000 00000000 00000000 00000000 00000004 00000001 00000000 00000000 00000000" ] ||
+    fail "fixed version info is $fixed"
+[ "$(tail -c 4 "$work/version" | od -An -tx2 | tr -d ' \n')" = "040904b0" ] || fail "translation is not 0x0409, 1200"
+strings=$(iconv -f UTF-16LE -t UTF-8 -c "$work/version" | tr -c '[:print:]' '\n' | grep -v '^$')
+grep -qx 040904B0 <<<"$strings" || fail "no string table 040904B0"
+for pair in CompanyName=Vantly ProductName=TALLIX FileVersion=1.00 ProductVersion=1.00 InternalName=TALLIX; do
+    [ "$(grep -A1 -x "${pair%%=*}" <<<"$strings" | tail -1)" = "${pair#*=}" ] || fail "${pair%%=*} is not ${pair#*=}"
+done
+echo "ok: version 1.0.0.0, Vantly, TALLIX, 1.00, 040904B0"
+
+# Icon group 1 names images 30001 and 30002: 32 x 32 and 16 x 16 pixels at
+# 4 bits per pixel, 744 and 296 bytes.
+resources=$(wrestool -l "$exe")
+grep -q -- '--type=14 --name=1 ' <<<"$resources" || fail "no icon group 1"
+for image in 30001:744 30002:296; do
+    grep -q -- "--type=3 --name=${image%:*} .*size=${image#*:}\]" <<<"$resources" ||
+        fail "icon ${image%:*} is not ${image#*:} bytes"
+done
+wrestool -x --type=14 --name=1 "$exe" >"$work/group.ico"
+[ "$(icotool -l "$work/group.ico" | grep -oP -- '--width=\d+ --height=\d+ --bit-depth=\d+' | tr '\n' ';')" = \
+    "--width=32 --height=32 --bit-depth=4;--width=16 --height=16 --bit-depth=4;" ] || fail "icon images: $(icotool -l "$work/group.ico")"
+echo "ok: icon group 1 with 30001 (32x32, 4 bpp, 744 bytes) and 30002 (16x16, 4 bpp, 296 bytes)"
+
+# Doubles round once: the program's own code computes with SSE2, never with
+# the x87 (loading and storing a double through it, as the 32-bit calling
+# convention returns them, changes no value).
+x87_arithmetic='\sf(i?(add|sub|subr|mul|div|divr)[lspt]?p?|sqrt|prem1?|scale|rndint)\s'
+code=$(objdump -d "$@")
+grep -q 'xmm' <<<"$code" || fail "no SSE2 code found: was it disassembled?"
+found=$(grep -P "$x87_arithmetic" <<<"$code" || true)
+[ -z "$found" ] || fail "x87 arithmetic in the program's own code: $found"
+echo "ok: no x87 arithmetic in $(for l in "$@"; do basename "$l"; done | tr '\n' ' ')"

@@ -1,0 +1,180 @@
+#include "AboutWindow.h"
+
+#include "AboutForm.h"
+#include "Picture.h"
+#include "Twips.h"
+#include "Wide.h"
+
+namespace tallix {
+
+namespace {
+
+constexpr int firstControlId = 200; // a control's row in aboutControls; OK is IDOK
+constexpr DWORD aboutStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD aboutExStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME; // small caption, close box only
+
+const AboutControl* rowOf(HWND control)
+{
+    const int row = GetDlgCtrlID(control) - firstControlId;
+    if (row < 0 || row >= static_cast<int>(aboutControls.size()))
+        return nullptr;
+    return &aboutControls[static_cast<std::size_t>(row)];
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(HWND mainWindow) : m_mainWindow(mainWindow) {}
+
+int AboutWindow::Show()
+{
+    load();
+    Form_Load();
+    // Modal: the main window takes no clicks, keys or menu commands meanwhile.
+    EnableWindow(m_mainWindow, FALSE);
+    ShowWindow(hwnd(), SW_SHOW);
+    SetFocus(m_ok);
+    runModalLoop();
+    // The main window is enabled again before this one goes, so that Windows
+    // hands it the activation (and its key trap the keyboard).
+    EnableWindow(m_mainWindow, TRUE);
+    DestroyWindow(hwnd());
+    m_picture.reset();
+    m_font.reset();
+    return m_result;
+}
+
+void AboutWindow::load()
+{
+    m_dpi = systemDpi();
+    m_font = createDialogFont();
+    m_result = 0;
+
+    RECT outer{0, 0, px(aboutWidth, m_dpi), px(aboutHeight, m_dpi)};
+    AdjustWindowRectEx(&outer, aboutStyle, FALSE, aboutExStyle);
+    create(L"TallixAbout", wide(aboutCaption), {aboutExStyle, aboutStyle, outer, m_mainWindow, nullptr},
+           GetSysColorBrush(COLOR_BTNFACE));
+
+    for (std::size_t i = 0; i < aboutControls.size(); ++i) {
+        const AboutControl& row = aboutControls[i];
+        const RECT rect = pixelRect(row.left, row.top, row.width, row.height, m_dpi);
+        const wchar_t* windowClass = L"STATIC";
+        DWORD style = WS_CHILD | WS_VISIBLE;
+        int id = firstControlId + static_cast<int>(i);
+        switch (row.kind) {
+        case AboutKind::Image: // drawn by paint(), stretched to its rectangle
+            m_picture.reset(loadPictureResource(row.content));
+            style |= SS_OWNERDRAW;
+            break;
+        case AboutKind::Label:
+            style |= SS_LEFT | SS_NOPREFIX;
+            break;
+        case AboutKind::Button:
+            windowClass = L"BUTTON";
+            style |= WS_TABSTOP | BS_DEFPUSHBUTTON;
+            id = IDOK; // Enter presses it; Esc sends IDCANCEL, which presses it too
+            break;
+        }
+        HWND control = CreateWindowExW(0, windowClass, row.kind == AboutKind::Image ? L"" : wide(row.content).c_str(),
+                                       style, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                       hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                       GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
+        if (row.kind == AboutKind::Button)
+            m_ok = control;
+    }
+}
+
+void AboutWindow::Form_Load()
+{
+    RECT main;
+    GetWindowRect(m_mainWindow, &main);
+    SetWindowPos(hwnd(), nullptr, main.left + px(rightOfMain, m_dpi), main.top + px(belowMain, m_dpi), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void AboutWindow::cmdOK_Click()
+{
+    m_result = IDOK;
+}
+
+void AboutWindow::runModalLoop()
+{
+    MSG message;
+    while (m_result == 0) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam)); // for the main loop to see
+            m_result = IDCANCEL;
+            break;
+        }
+        // Enter, Esc, Space and Tab as in a dialog box.
+        if (!IsDialogMessageW(hwnd(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+void AboutWindow::paint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    for (const RuleLine& line : Line1) {
+        LOGBRUSH brush{BS_SOLID, line.shadow ? GetSysColor(COLOR_BTNSHADOW) : RGB(255, 255, 255), 0};
+        HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, static_cast<DWORD>(line.widthPx), &brush, 0,
+                                nullptr);
+        const HGDIOBJ old = SelectObject(dc, pen);
+        // A pen wider than a pixel is centred on its line; keep its top edge on y.
+        const int y = px(line.y1, m_dpi) + line.widthPx / 2;
+        MoveToEx(dc, px(line.x1, m_dpi), y, nullptr);
+        LineTo(dc, px(line.x2, m_dpi), y);
+        SelectObject(dc, old);
+        DeleteObject(pen);
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            cmdOK_Click();
+        return 0;
+    case WM_CLOSE: // the close box unloads the window without cmdOK_Click
+        m_result = IDCANCEL;
+        return 0;
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_DRAWITEM: { // the picture, stretched
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (m_picture) {
+            BITMAP size{};
+            GetObjectW(m_picture.get(), sizeof size, &size);
+            HDC source = CreateCompatibleDC(item.hDC);
+            const HGDIOBJ old = SelectObject(source, m_picture.get());
+            SetStretchBltMode(item.hDC, HALFTONE);
+            SetBrushOrgEx(item.hDC, 0, 0, nullptr);
+            StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
+                       item.rcItem.bottom - item.rcItem.top, source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+            SelectObject(source, old);
+            DeleteDC(source);
+        }
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC: {
+        const AboutControl* row = rowOf(reinterpret_cast<HWND>(lParam));
+        if (row && row->black) {
+            auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, RGB(0, 0, 0));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        break;
+    }
+    }
+    return Window::handle(message, wParam, lParam);
+}
+
+} // namespace tallix

@@ -1,0 +1,45 @@
+#include "Accessibility.h"
+
+#include "Wide.h"
+
+#include <oleacc.h>
+
+#include <string>
+
+namespace tallix {
+
+namespace {
+
+void annotate(IAccPropServices* service, HWND window, const MSAAPROPID& property, std::string_view text)
+{
+    if (service && window)
+        service->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property, wide(text).c_str());
+}
+
+} // namespace
+
+AccessibleNames::AccessibleNames()
+{
+    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                                reinterpret_cast<void**>(&m_service))))
+        m_service = nullptr;
+}
+
+AccessibleNames::~AccessibleNames()
+{
+    if (m_service)
+        m_service->Release();
+}
+
+void AccessibleNames::setName(HWND window, std::string_view name)
+{
+    annotate(m_service, window, PROPID_ACC_NAME, name);
+}
+
+void AccessibleNames::setValue(HWND window, std::string_view value)
+{
+    annotate(m_service, window, PROPID_ACC_VALUE, value);
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+}
+
+} // namespace tallix

@@ -1,0 +1,77 @@
+#include "Drawing.h"
+
+#include "Twips.h"
+#include "Wide.h"
+
+#include <cmath>
+#include <string>
+
+namespace tallix {
+
+int systemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : standardDpi;
+}
+
+RECT pixelRect(int left, int top, int width, int height, int dpi)
+{
+    const int x = px(left, dpi);
+    const int y = px(top, dpi);
+    return {x, y, x + px(width, dpi), y + px(height, dpi)};
+}
+
+COLORREF rgb(Colour colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+GdiObject<HFONT> createFont(const FontSpec& spec, int dpi)
+{
+    LOGFONTW font{};
+    font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72.0)); // character height
+    font.lfWeight = spec.weight;
+    font.lfCharSet = static_cast<BYTE>(spec.charset);
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS; // a plain sans-serif where the face is missing
+    const std::wstring face = wide(spec.face);
+    face.copy(font.lfFaceName, LF_FACESIZE - 1);
+    return GdiObject<HFONT>(CreateFontIndirectW(&font));
+}
+
+GdiObject<HFONT> createDialogFont()
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return GdiObject<HFONT>(CreateFontIndirectW(&metrics.lfMessageFont));
+}
+
+void drawButton(const DRAWITEMSTRUCT& item, HBRUSH face)
+{
+    HDC dc = item.hDC;
+    RECT area = item.rcItem;
+    const bool pressed = item.itemState & ODS_SELECTED;
+    FillRect(dc, &area, face);
+    DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    wchar_t caption[16] = {};
+    const int length = GetWindowTextW(item.hwndItem, caption, 16);
+    RECT text = area;
+    if (pressed)
+        OffsetRect(&text, 1, 1);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(item.itemState & ODS_DISABLED ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = area;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+} // namespace tallix

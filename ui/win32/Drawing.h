@@ -1,0 +1,39 @@
+// What the Win32 windows draw with: the system density, twips to pixel
+// rectangles, colours and fonts from the window descriptions, and the face of
+// an owner-drawn button. GDI objects are held by GdiObject and freed with it.
+#pragma once
+
+#include "Colour.h"
+#include "MainForm.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace tallix {
+
+struct GdiDeleter {
+    void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
+};
+template <typename Handle>
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiDeleter>;
+
+// Dots per inch of the screen, as the manifest's DPI awareness lets the program see them.
+int systemDpi();
+
+// Left, top, width and height in twips to a pixel rectangle.
+RECT pixelRect(int left, int top, int width, int height, int dpi);
+
+COLORREF rgb(Colour colour);
+
+// The display's face, size, weight and character set at the given density.
+GdiObject<HFONT> createFont(const FontSpec& spec, int dpi);
+// The system's font for message boxes and dialogs.
+GdiObject<HFONT> createDialogFont();
+
+// A button in the given face colour: raised, sunken while pressed, with the
+// focus rectangle while it holds the focus.
+void drawButton(const DRAWITEMSTRUCT& item, HBRUSH face);
+
+} // namespace tallix

@@ -1,0 +1,35 @@
+#include "KeyTrap.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tallix {
+
+KeyTrap::KeyTrap(HWND parent, RECT rect, KeyPress keyPress) : m_keyPress(std::move(keyPress))
+{
+    create(L"TallixKeyTrap", L"", {0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, nullptr}, nullptr);
+}
+
+LRESULT KeyTrap::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE:
+        return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+    case WM_CHAR: {
+        const auto unit = static_cast<wchar_t>(wParam);
+        if (unit >= 0xDC00 && unit <= 0xDFFF)
+            return 0; // one code for a character beyond the BMP: its first half
+        // Key repeats that arrived faster than they were read come as one message.
+        const int repeats = std::max(1, static_cast<int>(LOWORD(lParam)));
+        for (int i = 0; i < repeats; ++i)
+            m_keyPress(static_cast<std::int16_t>(unit));
+        return 0;
+    }
+    case WM_PAINT: // shows nothing; it lies below the client area anyway
+        ValidateRect(hwnd(), nullptr);
+        return 0;
+    }
+    return Window::handle(message, wParam, lParam);
+}
+
+} // namespace tallix

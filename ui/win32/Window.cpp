@@ -1,0 +1,60 @@
+#include "Window.h"
+
+#include <string>
+
+namespace tallix {
+
+Window::~Window()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+}
+
+void Window::create(const wchar_t* className, std::wstring_view title, const Geometry& geometry, HBRUSH background)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (!GetClassInfoExW(instance, className, &windowClass)) {
+        windowClass.lpfnWndProc = &Window::procedure;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = className;
+        RegisterClassExW(&windowClass);
+    }
+    m_background = background;
+    const RECT& r = geometry.rect;
+    CreateWindowExW(geometry.exStyle, className, std::wstring(title).c_str(), geometry.style, r.left, r.top,
+                    r.right - r.left, r.bottom - r.top, geometry.parent, geometry.menuOrId, instance, this);
+}
+
+LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ERASEBKGND && m_background) {
+        RECT area;
+        GetClientRect(m_hwnd, &area);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, m_background);
+        return 1;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    const LRESULT result = self->handle(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_hwnd = nullptr;
+    }
+    return result;
+}
+
+} // namespace tallix
