@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the 32-bit tallix.exe without running it (this machine runs no
 # 32-bit Windows code): a PE32 GUI program that imports only system DLLs,
-# with the version resource and the two-image icon group it should carry, and its own code
-# free of x87 arithmetic. Usage: windows_exe.sh TALLIX_EXE LIBRARY...
+# with its version resource and two-image icon group, and its own code free
+# of x87 arithmetic. Usage: windows_exe.sh TALLIX_EXE LIBRARY...
 set -euo pipefail
 exe=$1
 shift
