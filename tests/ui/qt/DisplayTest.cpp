@@ -1,0 +1,146 @@
+#include "UiDriver.h"
+
+#include <QClipboard>
+
+namespace tallix::testing {
+namespace {
+
+class DisplayTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    DisplayLabel* readOut() { return window.findChild<DisplayLabel*>(QStringLiteral("lblReadOut")); }
+    int width() { return readOut()->contentsRect().width(); }
+
+    void paste(const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        window.mnuPaste_Click();
+    }
+
+    QImage drawn(const QString& pasted)
+    {
+        paste(pasted);
+        return readOut()->grab(readOut()->contentsRect()).toImage();
+    }
+
+    // The box around every pixel that is not the background.
+    static QRect ink(const QImage& image)
+    {
+        const QRgb background = image.pixel(0, 0);
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != background)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    }
+
+    // Counts the separate marks at the left end of the drawing that stay as
+    // low as the first one, up to the first mark that rises higher: the dots
+    // of an ellipsis before the first character.
+    static int marksBeforeTheFirstGlyph(const QImage& image)
+    {
+        const int background = qGray(image.pixel(0, 0));
+        const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < background - 64; };
+        int marks = 0;
+        int top = image.height();
+        bool inMark = false;
+        for (int x = 0; x < image.width(); ++x) {
+            int columnTop = image.height();
+            for (int y = image.height() - 1; y >= 0; --y)
+                if (dark(x, y))
+                    columnTop = y;
+            if (columnTop == image.height()) {
+                inMark = false;
+                continue;
+            }
+            if (marks == 0)
+                top = columnTop;
+            else if (columnTop < top - 1)
+                break;
+            if (!inMark)
+                ++marks;
+            inMark = true;
+        }
+        return marks;
+    }
+
+    MainWindow window{QStringLiteral("1.5")};
+};
+
+TEST_F(DisplayTest, LongTextShowsItsEndOnOneLine)
+{
+    paste(QString(1 << 20, '1') + "2345");
+    const QString shown = readOut()->visibleText(width());
+    EXPECT_TRUE(shown.endsWith("2345"));
+    EXPECT_LT(shown.size(), 200);
+    EXPECT_EQ(display(window).size(), (1 << 20) + 4) << "the text itself is kept whole";
+
+    paste("1" + QString(100000, QChar(0x0301)));
+    EXPECT_TRUE(readOut()->visibleText(width()).startsWith(QChar(0x2026))) << "a cut text always shows that it is cut";
+}
+
+struct MarkCase {
+    const char* name;
+    QString pasted;
+    QString shown;
+};
+
+// What would break the line, hide itself or reorder the digits is shown as a
+// mark; the text itself, and so Copy, keeps every character.
+TEST_F(DisplayTest, InvisibleCharactersShowAsMarks)
+{
+    const MarkCase cases[] = {
+        {"LineBreaks", "12\n34\r\n", "12↵34↵↵"},
+        {"Tab", "1\t2", "1⇥2"},
+        {"OtherControls", "5\x7f\x01\u0085", "5\uFFFD\uFFFD↵"},
+        {"LineSeparator", "1234\u20285678", "1234↵5678"},
+        {"ParagraphSeparator", "1\u20292", "1¶2"},
+        {"RightToLeftOverride", "\u202E123456", "\uFFFD123456"},
+        {"DirectionMark", "\u200F12,5", "\uFFFD12,5"},
+        {"ZeroWidthSpace", "1\u200B2", "1\uFFFD2"},
+        {"OrdinaryText", "Жж 12,5", "Жж 12,5"},
+    };
+    for (const auto& c : cases) {
+        paste(c.pasted);
+        EXPECT_EQ(readOut()->visibleText(width()), c.shown) << c.name;
+        window.mnuCopy_Click();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.pasted) << c.name << ": Copy gives the text as pasted";
+    }
+}
+
+struct DrawCase {
+    const char* name;
+    QString pasted;
+    bool cut; // too wide for the display
+};
+
+TEST_F(DisplayTest, DrawnOnOneLineWithTheEllipsisWhole)
+{
+    const int lineHeight = readOut()->fontMetrics().height();
+    const DrawCase cases[] = {
+        {"PastedLines", QString("1234567890\n").repeated(4), true},
+        {"LineSeparator", "1234\u20285678", false},
+    };
+    for (const auto& c : cases) {
+        const QImage image = drawn(c.pasted);
+        EXPECT_LE(ink(image).height(), lineHeight) << c.name;
+        if (c.cut) {
+            EXPECT_EQ(marksBeforeTheFirstGlyph(image), 3) << c.name << ": the three dots of the ellipsis";
+        }
+    }
+}
+
+TEST_F(DisplayTest, DigitsAreDrawnInTheOrderOfTheText)
+{
+    EXPECT_EQ(drawn("\u202E123456"), drawn("\uFFFD123456")) << "a direction override is a mark, not an order";
+    EXPECT_NE(drawn("1\u05D02"), drawn("12\u05D0")) << "a Hebrew letter does not move the digits around it";
+}
+
+} // namespace
+} // namespace tallix::testing
