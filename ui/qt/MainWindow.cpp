@@ -4,6 +4,7 @@
 #include "DisplayLabel.h"
 #include "KeyTable.h"
 #include "KeyTrap.h"
+#include "Look.h"
 #include "MainForm.h"
 #include "Platform.h"
 #include "QtText.h"
@@ -96,6 +97,7 @@ void MainWindow::buildControls()
         case ControlKind::Button: {
             auto* button = new QPushButton(qt(row.caption), parent);
             button->setAutoDefault(false);
+            giveKeypadLook(button);
             connect(button, &QPushButton::clicked, this, [this, &row] { click(m_calculator, row); });
             if (row.click == Click::cmdDec_Click)
                 m_decimalButton = button;
@@ -117,6 +119,7 @@ void MainWindow::buildControls()
 
 void MainWindow::buildMenu()
 {
+    giveMenuBarLook(menuBar());
     std::map<std::string_view, QMenu*> menus;
     for (const MenuRow& row : mainMenu) {
         if (row.parent.empty()) {
