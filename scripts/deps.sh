@@ -15,5 +15,6 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev libgl-dev fonts-dejavu-core)
-TEST_PACKAGES=(xvfb xauth xdotool xclip desktop-file-utils appstream binutils-mingw-w64-i686 clang libclang-rt-14-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev libgl-dev libxcb1-dev libxkbcommon-dev xkb-data fonts-dejavu-core)
+TEST_PACKAGES=(xvfb xauth xdotool xclip x11-xkb-utils x11-utils dbus-daemon at-spi2-core python3-pyatspi
+               desktop-file-utils appstream binutils-mingw-w64-i686 clang libclang-rt-14-dev)

@@ -6,11 +6,14 @@
 #include "KeyTrap.h"
 #include "Look.h"
 #include "MainForm.h"
+#include "MenuKeys.h"
 #include "Platform.h"
 #include "QtText.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -120,11 +123,15 @@ void MainWindow::buildControls()
 void MainWindow::buildMenu()
 {
     giveMenuBarLook(menuBar());
+    auto* keys = new MenuKeys(menuBar());
+    keys->watch(m_keyTrap);
+    keys->watch(menuBar());
     std::map<std::string_view, QMenu*> menus;
     for (const MenuRow& row : mainMenu) {
         if (row.parent.empty()) {
             QMenu* menu = menuBar()->addMenu(qt(row.caption));
             menu->setObjectName(qt(row.name));
+            keys->watch(menu);
             menus[row.name] = menu;
             continue;
         }
@@ -138,6 +145,25 @@ void MainWindow::buildMenu()
         case MenuCommand::About: connect(action, &QAction::triggered, this, &MainWindow::mnuAbout_Click); break;
         case MenuCommand::None: break;
         }
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A typed key gets here only when the menu chose nothing for it; it is
+    // never lost without a sign. An open menu answers it with a beep. The
+    // menu bar holding the keyboard after a lone Alt, or after Esc closed its
+    // menu, leaves menu mode and hands the key to the calculator: Alt, 3
+    // types 3.
+    if (event->text().isEmpty()) {
+        QMainWindow::keyPressEvent(event);
+    } else if (QApplication::activePopupWidget()) {
+        beep();
+    } else if (menuBar()->hasFocus()) {
+        m_keyTrap->setFocus();
+        QApplication::sendEvent(m_keyTrap, event);
+    } else {
+        QMainWindow::keyPressEvent(event);
     }
 }
 
