@@ -1,9 +1,11 @@
 #include "DisplayLabel.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include "DisplayAccessible.h"
+
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <utility>
 
 namespace tallix {
 
@@ -48,33 +50,12 @@ QString withVisibleMarks(const QString& text)
     return QString::fromUcs4(reinterpret_cast<const char32_t*>(codes.constData()), codes.size());
 }
 
-// Screen readers see the display as a text whose value is the display text.
-class DisplayLabelAccessible : public QAccessibleWidget {
-public:
-    explicit DisplayLabelAccessible(DisplayLabel* readOut) : QAccessibleWidget(readOut, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        const auto* readOut = static_cast<const DisplayLabel*>(widget());
-        if (t == QAccessible::Value)
-            return readOut->text();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* displayLabelAccessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("tallix::DisplayLabel") && object && object->isWidgetType())
-        return new DisplayLabelAccessible(static_cast<DisplayLabel*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 DisplayLabel::DisplayLabel(QWidget* parent) : QFrame(parent)
 {
     static const bool factoryInstalled = [] {
-        QAccessible::installFactory(displayLabelAccessibleFactory);
+        installDisplayAccessibility();
         return true;
     }();
     (void)factoryInstalled;
@@ -84,12 +65,9 @@ DisplayLabel::DisplayLabel(QWidget* parent) : QFrame(parent)
 
 void DisplayLabel::setText(const QString& text)
 {
-    m_text = text;
+    const QString before = std::exchange(m_text, text);
     update();
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, m_text);
-        QAccessible::updateAccessibility(&event);
-    }
+    announceDisplayChange(this, before);
 }
 
 QString DisplayLabel::visibleText(int width) const

@@ -257,20 +257,6 @@ TEST_F(MainWindowTest, ButtonsHaveSpokenNames)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(button(window, "cmdNum7"))->role(), QAccessible::Button);
 }
 
-// Qt hands accessibility events on only while an assistive technology is
-// active, which no offscreen test can arrange; the value it reads is checked.
-TEST_F(MainWindowTest, DisplayIsExposedAsTheValue)
-{
-    QObject* readOut = window.findChild<QObject*>(QStringLiteral("lblReadOut"));
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(readOut);
-    ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->text(QAccessible::Name), "Табло");
-    type("42");
-    EXPECT_EQ(a->text(QAccessible::Value), "42");
-    type("+8=");
-    EXPECT_EQ(a->text(QAccessible::Value), "50");
-}
-
 TEST(SystemLocale, DecimalSeparatorFollowsTheLocale)
 {
     const QByteArray expected = qgetenv("TALLIX_EXPECTED_SEPARATOR");
