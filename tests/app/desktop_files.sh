@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# The desktop entry and metainfo validate, and installing puts the binary,
-# both, and the icons where a Linux desktop looks for them.
+# The desktop entry and metainfo validate and describe the calculator
+# truthfully, and installing puts the binary, both, and the icons where a
+# Linux desktop looks for them.
 set -euo pipefail
 app=$1 build=$2
 desktop-file-validate "$app/com.vantly.Tallix.desktop"
 appstreamcli validate --no-net "$app/com.vantly.Tallix.metainfo.xml"
+# It computes in doubles to 15 digits; nothing may call it exact.
+if grep -inE 'exact|точн' "$app/com.vantly.Tallix.desktop" "$app/com.vantly.Tallix.metainfo.xml" "$app/../README.md"; then
+    echo "FAIL: described as exact"
+    exit 1
+fi
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
