@@ -150,11 +150,11 @@ void MainWindow::buildMenu()
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    // A typed key gets here only when the menu chose nothing for it; it is
-    // never lost without a sign. An open menu answers it with a beep. The
-    // menu bar holding the keyboard after a lone Alt, or after Esc closed its
-    // menu, leaves menu mode and hands the key to the calculator: Alt, 3
-    // types 3.
+    // Typed keys come up here when the widget holding the keyboard chose
+    // nothing for them; none is lost without a sign. An open menu answers
+    // with a beep. The menu bar holding the keyboard after a lone Alt, or
+    // after Esc closed its menu, leaves menu mode and hands the key to the
+    // calculator: Alt, 3 types 3.
     if (event->text().isEmpty()) {
         QMainWindow::keyPressEvent(event);
     } else if (QApplication::activePopupWidget()) {

@@ -40,34 +40,33 @@ protected:
         return box;
     }
 
-    // Counts the separate marks at the left end of the drawing that stay as
-    // low as the first one, up to the first mark that rises higher: the dots
-    // of an ellipsis before the first character.
-    static int marksBeforeTheFirstGlyph(const QImage& image)
+    // The dots of an ellipsis: the separate marks at the left end of the
+    // drawing, counted up to the first one that rises above them.
+    static int dotsAtTheLeftEnd(const QImage& image)
     {
         const int background = qGray(image.pixel(0, 0));
-        const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < background - 64; };
-        int marks = 0;
-        int top = image.height();
-        bool inMark = false;
+        const auto highestInk = [&](int x) {
+            int y = 0;
+            while (y < image.height() && qGray(image.pixel(x, y)) >= background - 64)
+                ++y;
+            return y;
+        };
+        int dots = 0;
+        int dotTop = 0;
+        bool inDot = false;
         for (int x = 0; x < image.width(); ++x) {
-            int columnTop = image.height();
-            for (int y = image.height() - 1; y >= 0; --y)
-                if (dark(x, y))
-                    columnTop = y;
-            if (columnTop == image.height()) {
-                inMark = false;
+            const int top = highestInk(x);
+            if (top == image.height()) {
+                inDot = false;
                 continue;
             }
-            if (marks == 0)
-                top = columnTop;
-            else if (columnTop < top - 1)
+            if (dots > 0 && top < dotTop - 1)
                 break;
-            if (!inMark)
-                ++marks;
-            inMark = true;
+            if (!inDot && dots++ == 0)
+                dotTop = top;
+            inDot = true;
         }
-        return marks;
+        return dots;
     }
 
     MainWindow window{QStringLiteral("1.5")};
@@ -131,7 +130,7 @@ TEST_F(DisplayTest, DrawnOnOneLineWithTheEllipsisWhole)
         const QImage image = drawn(c.pasted);
         EXPECT_LE(ink(image).height(), lineHeight) << c.name;
         if (c.cut) {
-            EXPECT_EQ(marksBeforeTheFirstGlyph(image), 3) << c.name << ": the three dots of the ellipsis";
+            EXPECT_EQ(dotsAtTheLeftEnd(image), 3) << c.name << ": the three dots of the ellipsis";
         }
     }
 }
