@@ -1,14 +1,22 @@
 // Starts Tallix on Qt: the application, the main window and its About
 // window; returns when the main window is closed. Reads and saves nothing.
+// Without a display it says so in one line and ends with status 1.
 #include "AboutWindow.h"
 #include "MainWindow.h"
 #include "Platform.h"
+#include "XDisplay.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <iostream>
+
 int main(int argc, char* argv[])
 {
+    if (const auto message = tallix::missingDisplayMessage()) {
+        std::cerr << *message << '\n';
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TALLIX"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));

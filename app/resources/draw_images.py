@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Draws Tallix's pictures: the icon (two grey keys, F1 and F5, the second
-overlapping the first towards the lower right) at 16, 32 and 128 pixels as
-16-colour PNGs plus a Windows .ico, and the About picture as a baseline JPEG
+overlapping the first towards the lower right) at 16 and 32 pixels, pixel by
+pixel, and at 128 pixels and as a scalable SVG from one set of shapes, as
+16-colour PNGs plus a Windows .ico; and the About picture as a baseline JPEG
 (48 x 100). Only the standard library, and ImageMagick's convert for JPEG.
 
 Run from this folder: python3 draw_images.py
 """
+import math
 import struct
 import subprocess
 import tempfile
@@ -59,6 +61,85 @@ def icon(size):
     draw_key(pixels, 0, 0, key, "F1", scale)
     draw_key(pixels, size - key, size - key, key, "F5", scale)
     return pixels
+
+
+def rect(x, y, width, height):
+    return [(x, y), (x + width, y), (x + width, y + height), (x, y + height)]
+
+
+def bowl(cx, cy, outer, inner, steps=24):
+    """The right half of a ring, from its top round to its bottom."""
+    angles = [math.pi * (i / steps - 0.5) for i in range(steps + 1)]
+    return ([(cx + outer * math.cos(a), cy + outer * math.sin(a)) for a in angles]
+            + [(cx + inner * math.cos(a), cy + inner * math.sin(a)) for a in reversed(angles)])
+
+
+# Glyphs 22 x 36 with 7-unit strokes: the shapes of the 3 x 5 ones, drawn
+# at the size of the large icon.
+LARGE_GLYPHS = {
+    "F": [rect(0, 0, 7, 36), rect(0, 0, 22, 7), rect(0, 15, 18, 7)],
+    "1": [rect(9, 0, 7, 36), [(9, 0), (16, 0), (16, 7), (4, 15), (0, 10)], rect(2, 29, 20, 7)],
+    "5": [rect(0, 0, 22, 7), rect(0, 0, 7, 21), rect(0, 14, 11, 7), bowl(11, 25, 11, 4), rect(0, 29, 11, 7)],
+}
+
+
+def large_key(left, top, size, label):
+    """A key as (colour, polygon) pairs, painted in order: black rim, white
+    upper-left edge, grey lower-right edge, silver face, black label."""
+    rim, light, shade = 3, 4, 5
+    inner, far = rim, size - rim
+    shapes = [
+        (BLACK, rect(0, 0, size, size)),
+        (WHITE, rect(inner, inner, far - inner, far - inner)),
+        (GREY, rect(far - shade, inner, shade, far - inner)),
+        (GREY, rect(inner, far - shade, far - inner, shade)),
+        (SILVER, rect(inner + light, inner + light, far - shade - inner - light, far - shade - inner - light)),
+    ]
+    x0 = 13
+    for char in label:
+        shapes += [(BLACK, [(x + x0, y + 13) for x, y in polygon]) for polygon in LARGE_GLYPHS[char]]
+        x0 += 30
+    return [(colour, [(x + left, y + top) for x, y in polygon]) for colour, polygon in shapes]
+
+
+def large_icon():
+    """The icon on a 128-unit square: keys of 84 units, as the 32-pixel one's 21."""
+    return large_key(0, 0, 84, "F1") + large_key(44, 44, 84, "F5")
+
+
+def inside(polygon, x, y):
+    crossings = False
+    for (x1, y1), (x2, y2) in zip(polygon, polygon[1:] + polygon[:1]):
+        if (y1 > y) != (y2 > y) and x < x1 + (y - y1) * (x2 - x1) / (y2 - y1):
+            crossings = not crossings
+    return crossings
+
+
+def raster(shapes, size):
+    """Each pixel takes the colour of the last shape holding its centre; no
+    blending, so the four colours stay four."""
+    pixels = [[CLEAR] * size for _ in range(size)]
+    for colour, polygon in shapes:
+        xs, ys = [x for x, _ in polygon], [y for _, y in polygon]
+        for y in range(max(0, math.floor(min(ys))), min(size, math.ceil(max(ys)))):
+            for x in range(max(0, math.floor(min(xs))), min(size, math.ceil(max(xs)))):
+                if inside(polygon, x + 0.5, y + 0.5):
+                    pixels[y][x] = colour
+    return pixels
+
+
+def svg(shapes, size, path):
+    def point(x, y):
+        return f"{x:g},{y:g}"
+
+    elements = []
+    for colour, polygon in shapes:
+        fill = "#%02x%02x%02x" % PALETTE[colour]
+        points = " ".join(point(round(x, 2), round(y, 2)) for x, y in polygon)
+        elements.append(f'  <polygon fill="{fill}" points="{points}"/>')
+    Path(path).write_text(
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" viewBox="0 0 {size} {size}">\n'
+        + "\n".join(elements) + "\n</svg>\n")
 
 
 def png(pixels, path):
@@ -159,7 +240,8 @@ if __name__ == "__main__":
     small, large = icon(16), icon(32)
     png(small, "icon-16.png")
     png(large, "icon-32.png")
-    png([[v for v in row for _ in range(4)] for row in large for _ in range(4)], "icon-128.png")
+    png(raster(large_icon(), 128), "icon-128.png")
+    svg(large_icon(), 128, "icon.svg")
     ico([large, small], "tallix.ico")
     windows_icon_resources("tallix.ico", 30001, ".")
     about_picture("about.jpg")

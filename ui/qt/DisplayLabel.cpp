@@ -1,9 +1,11 @@
 #include "DisplayLabel.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include "DisplayAccessible.h"
+
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <utility>
 
 namespace tallix {
 
@@ -22,25 +24,30 @@ QString tailThatMayFit(const QString& text, int width)
     return text.mid(start);
 }
 
-// Screen readers see the display as a text whose value is the display text.
-class DisplayLabelAccessible : public QAccessibleWidget {
-public:
-    explicit DisplayLabelAccessible(DisplayLabel* readOut) : QAccessibleWidget(readOut, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        const auto* readOut = static_cast<const DisplayLabel*>(widget());
-        if (t == QAccessible::Value)
-            return readOut->text();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* displayLabelAccessibleFactory(const QString& className, QObject* object)
+// What would break the line, hide itself or reorder the text around it gets
+// a visible stand-in: line breaks "↵", a paragraph separator "¶", a tab "⇥",
+// and every other control or character that draws nothing (direction marks
+// and overrides, zero-width characters) "�". Marks that common fonts have.
+char32_t visibleMark(char32_t c)
 {
-    if (className == QLatin1String("tallix::DisplayLabel") && object && object->isWidgetType())
-        return new DisplayLabelAccessible(static_cast<DisplayLabel*>(object));
-    return nullptr;
+    switch (c) {
+    case '\n': case '\v': case '\f': case '\r': case 0x85: case 0x2028: return 0x21b5;
+    case 0x2029: return 0x00b6;
+    case '\t': return 0x21e5;
+    default: break;
+    }
+    const QChar::Category category = QChar::category(c);
+    if (category == QChar::Other_Control || category == QChar::Other_Format)
+        return QChar::ReplacementCharacter;
+    return c;
+}
+
+QString withVisibleMarks(const QString& text)
+{
+    QList<uint> codes = text.toUcs4();
+    for (uint& c : codes)
+        c = visibleMark(c);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(codes.constData()), codes.size());
 }
 
 } // namespace
@@ -48,7 +55,7 @@ QAccessibleInterface* displayLabelAccessibleFactory(const QString& className, QO
 DisplayLabel::DisplayLabel(QWidget* parent) : QFrame(parent)
 {
     static const bool factoryInstalled = [] {
-        QAccessible::installFactory(displayLabelAccessibleFactory);
+        installDisplayAccessibility();
         return true;
     }();
     (void)factoryInstalled;
@@ -58,21 +65,19 @@ DisplayLabel::DisplayLabel(QWidget* parent) : QFrame(parent)
 
 void DisplayLabel::setText(const QString& text)
 {
-    m_text = text;
+    const QString before = std::exchange(m_text, text);
     update();
-    if (QAccessible::isActive()) {
-        QAccessibleValueChangeEvent event(this, m_text);
-        QAccessible::updateAccessibility(&event);
-    }
+    announceDisplayChange(this, before);
 }
 
 QString DisplayLabel::visibleText(int width) const
 {
     const QString tail = tailThatMayFit(m_text, width);
-    const QString shown = fontMetrics().elidedText(tail, Qt::ElideLeft, width);
-    // A cut tail of zero-width marks may fit whole; it is still not the whole text.
-    if (tail.size() < m_text.size() && shown == tail)
-        return QChar(0x2026) + tail;
+    const QString marked = withVisibleMarks(tail);
+    const QString shown = fontMetrics().elidedText(marked, Qt::ElideLeft, width);
+    // A cut tail of combining marks may fit whole; it is still not the whole text.
+    if (tail.size() < m_text.size() && shown == marked)
+        return QChar(0x2026) + marked;
     return shown;
 }
 
@@ -82,7 +87,10 @@ void DisplayLabel::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = contentsRect().adjusted(2, 0, -2, 0);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, visibleText(area.width()));
+    // Forced left to right, characters stand in the order of the text: a
+    // Hebrew letter between two digits does not swap them.
+    const QString leftToRight = QChar(0x202d) + visibleText(area.width()) + QChar(0x202c);
+    painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, leftToRight);
 }
 
 } // namespace tallix

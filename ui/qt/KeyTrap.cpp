@@ -23,6 +23,12 @@ bool KeyTrap::event(QEvent* event)
 
 void KeyTrap::keyPressEvent(QKeyEvent* event)
 {
+    // X11 types Delete as character 127; like keypad Delete it is a key
+    // without a character all the same.
+    if (event->key() == Qt::Key_Delete) {
+        event->ignore();
+        return;
+    }
     QString text = event->text();
     if (text.isEmpty()) {
         // Some platforms send these keys without their control character.

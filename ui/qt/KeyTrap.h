@@ -1,6 +1,6 @@
 // The out-of-sight widget that holds the keyboard focus and hands on every
 // typed character, Tab included, as a 16-bit character code. Keys that type
-// nothing (arrows, F-keys) are dropped; menu shortcuts never get here.
+// nothing (arrows, F-keys, Delete) are dropped; menu shortcuts never get here.
 #pragma once
 
 #include <QWidget>

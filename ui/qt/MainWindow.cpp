@@ -4,12 +4,16 @@
 #include "DisplayLabel.h"
 #include "KeyTable.h"
 #include "KeyTrap.h"
+#include "Look.h"
 #include "MainForm.h"
+#include "MenuKeys.h"
 #include "Platform.h"
 #include "QtText.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -96,6 +100,7 @@ void MainWindow::buildControls()
         case ControlKind::Button: {
             auto* button = new QPushButton(qt(row.caption), parent);
             button->setAutoDefault(false);
+            giveKeypadLook(button);
             connect(button, &QPushButton::clicked, this, [this, &row] { click(m_calculator, row); });
             if (row.click == Click::cmdDec_Click)
                 m_decimalButton = button;
@@ -117,11 +122,16 @@ void MainWindow::buildControls()
 
 void MainWindow::buildMenu()
 {
+    giveMenuBarLook(menuBar());
+    auto* keys = new MenuKeys(menuBar());
+    keys->watch(m_keyTrap);
+    keys->watch(menuBar());
     std::map<std::string_view, QMenu*> menus;
     for (const MenuRow& row : mainMenu) {
         if (row.parent.empty()) {
             QMenu* menu = menuBar()->addMenu(qt(row.caption));
             menu->setObjectName(qt(row.name));
+            keys->watch(menu);
             menus[row.name] = menu;
             continue;
         }
@@ -135,6 +145,25 @@ void MainWindow::buildMenu()
         case MenuCommand::About: connect(action, &QAction::triggered, this, &MainWindow::mnuAbout_Click); break;
         case MenuCommand::None: break;
         }
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Typed keys come up here when the widget holding the keyboard chose
+    // nothing for them; none is lost without a sign. An open menu answers
+    // with a beep. The menu bar holding the keyboard after a lone Alt, or
+    // after Esc closed its menu, leaves menu mode and hands the key to the
+    // calculator: Alt, 3 types 3.
+    if (event->text().isEmpty()) {
+        QMainWindow::keyPressEvent(event);
+    } else if (QApplication::activePopupWidget()) {
+        beep();
+    } else if (menuBar()->hasFocus()) {
+        m_keyTrap->setFocus();
+        QApplication::sendEvent(m_keyTrap, event);
+    } else {
+        QMainWindow::keyPressEvent(event);
     }
 }
 

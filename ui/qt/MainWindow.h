@@ -35,6 +35,9 @@ public:
     void mnuPaste_Click();
     void mnuAbout_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // Effects
     void displayChanged(std::string_view text) override;

@@ -158,5 +158,33 @@ TEST(Pictures, IconHasBothSizesInSixteenColours)
     }
 }
 
+// The large icon is drawn at its size, not enlarged from the 32-pixel one,
+// and keeps its outline.
+TEST(Pictures, LargeIconDrawnAtItsSize)
+{
+    const QImage large(QStringLiteral(":/tallix/icon-128.png"));
+    const QImage small(QStringLiteral(":/tallix/icon-32.png"));
+    ASSERT_EQ(large.size(), QSize(128, 128));
+    EXPECT_LE(large.colorCount(), 16);
+
+    const auto uniform = [&](int left, int top) {
+        for (int y = top; y < top + 4; ++y)
+            for (int x = left; x < left + 4; ++x)
+                if (large.pixel(x, y) != large.pixel(left, top))
+                    return false;
+        return true;
+    };
+    int finerBlocks = 0;
+    int outlineMisses = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            finerBlocks += !uniform(4 * x, 4 * y);
+            outlineMisses += (qAlpha(large.pixel(4 * x + 2, 4 * y + 2)) == 0) != (qAlpha(small.pixel(x, y)) == 0);
+        }
+    }
+    EXPECT_GT(finerBlocks, 0) << "some 4 x 4 block is finer than a pixel of the small icon";
+    EXPECT_EQ(outlineMisses, 0);
+}
+
 } // namespace
 } // namespace tallix::testing

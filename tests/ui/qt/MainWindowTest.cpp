@@ -227,36 +227,6 @@ TEST_F(MainWindowTest, ButtonsHaveSpokenNames)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(button(window, "cmdNum7"))->role(), QAccessible::Button);
 }
 
-// Qt hands accessibility events on only while an assistive technology is
-// active, which no offscreen test can arrange; the value it reads is checked.
-TEST_F(MainWindowTest, DisplayIsExposedAsTheValue)
-{
-    QObject* readOut = window.findChild<QObject*>(QStringLiteral("lblReadOut"));
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(readOut);
-    ASSERT_NE(a, nullptr);
-    EXPECT_EQ(a->text(QAccessible::Name), "Табло");
-    type("42");
-    EXPECT_EQ(a->text(QAccessible::Value), "42");
-    type("+8=");
-    EXPECT_EQ(a->text(QAccessible::Value), "50");
-}
-
-TEST_F(MainWindowTest, LongTextShowsItsEndOnOneLine)
-{
-    auto* readOut = window.findChild<DisplayLabel*>(QStringLiteral("lblReadOut"));
-    QGuiApplication::clipboard()->setText(QString(1 << 20, '1') + "2345");
-    window.mnuPaste_Click();
-    const QString shown = readOut->visibleText(readOut->contentsRect().width());
-    EXPECT_TRUE(shown.endsWith("2345"));
-    EXPECT_LT(shown.size(), 200);
-    EXPECT_EQ(display(window).size(), (1 << 20) + 4) << "the text itself is kept whole";
-
-    QGuiApplication::clipboard()->setText("1" + QString(100000, QChar(0x0301)));
-    window.mnuPaste_Click();
-    EXPECT_TRUE(readOut->visibleText(readOut->contentsRect().width()).startsWith(QChar(0x2026)))
-        << "a cut text always shows that it is cut";
-}
-
 TEST(SystemLocale, DecimalSeparatorFollowsTheLocale)
 {
     const QByteArray expected = qgetenv("TALLIX_EXPECTED_SEPARATOR");

@@ -51,8 +51,13 @@ inline void whenModalOpens(std::function<void(QWidget*)> answer)
 
 } // namespace tallix::testing
 
-// Lets GoogleTest print QStrings as text.
+// Lets GoogleTest print QStrings as text and colours by their names.
 inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QColor& colour, std::ostream* os)
+{
+    *os << colour.name().toStdString();
 }

@@ -1,0 +1,75 @@
+#include "DisplayAccessible.h"
+
+#include "DisplayLabel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace tallix {
+
+namespace {
+
+// Read only: no caret, no selection, and no character geometry, since what
+// is drawn may be a cut and marked tail of the text.
+class DisplayLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit DisplayLabelAccessible(DisplayLabel* readOut) : QAccessibleWidget(readOut, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    using QAccessibleWidget::text;
+    QString text(int startOffset, int endOffset) const override
+    {
+        return readOutText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(readOutText().size()); }
+
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    const QString& readOutText() const { return static_cast<const DisplayLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* displayLabelAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tallix::DisplayLabel") && object && object->isWidgetType())
+        return new DisplayLabelAccessible(static_cast<DisplayLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installDisplayAccessibility()
+{
+    QAccessible::installFactory(displayLabelAccessibleFactory);
+}
+
+void announceDisplayChange(DisplayLabel* readOut, const QString& before)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleTextUpdateEvent event(readOut, 0, before, readOut->text());
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace tallix
