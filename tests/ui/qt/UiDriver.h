@@ -1,11 +1,15 @@
-// Helpers for the window tests: finding controls by name, and answering a
-// modal window from a timer so that a test never blocks on it.
+// Helpers for the window tests: a shown main window with its About window,
+// typing, pasting, finding controls by name, and answering a modal window
+// from a timer so that a test never blocks on it.
 #pragma once
 
-#include "MainWindow.h"
+#include "AboutWindow.h"
 #include "DisplayLabel.h"
+#include "MainWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -15,23 +19,6 @@
 #include <functional>
 
 namespace tallix::testing {
-
-inline QPushButton* button(QWidget& window, const char* name)
-{
-    auto* b = window.findChild<QPushButton*>(QString::fromLatin1(name));
-    EXPECT_NE(b, nullptr) << name;
-    return b;
-}
-
-inline QWidget* keyTrap(QWidget& window)
-{
-    return window.findChild<QWidget*>(QStringLiteral("pctKeyTrap"));
-}
-
-inline QString display(QWidget& window)
-{
-    return window.findChild<DisplayLabel*>(QStringLiteral("lblReadOut"))->text();
-}
 
 // Once a modal window is open, hands it to `answer`, which must close it.
 // Polls, so it also catches a window opened some time after the call.
@@ -48,6 +35,39 @@ inline void whenModalOpens(std::function<void(QWidget*)> answer)
     });
     timer->start();
 }
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.setAboutWindow(&about);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QPushButton* button(const char* name) { return window.findChild<QPushButton*>(QString::fromLatin1(name)); }
+    QWidget* keyTrap() { return window.findChild<QWidget*>(QStringLiteral("pctKeyTrap")); }
+    DisplayLabel* readOut() { return window.findChild<DisplayLabel*>(QStringLiteral("lblReadOut")); }
+    QString display() { return readOut()->text(); }
+
+    // Sends each character as typed text, Cyrillic included.
+    void type(const QString& text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(keyTrap(), &press);
+        }
+    }
+
+    void paste(const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        window.mnuPaste_Click();
+    }
+
+    MainWindow window{QStringLiteral("1.5")};
+    AboutWindow about{window};
+};
 
 } // namespace tallix::testing
 
