@@ -7,8 +7,8 @@ set -euo pipefail
 if [ "${TALLIX_PRIVATE_BUS:-}" != 1 ]; then
     exec timeout 90 dbus-run-session -- env TALLIX_PRIVATE_BUS=1 bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
 fi
-binary=$1
-source "$(dirname "$0")/x_session.sh"
+launch=("$1")
+source "$(dirname "$0")/../x_session.sh"
 
 start_app ru_RU.UTF-8 us QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 timeout 30 /usr/bin/python3 "$(dirname "$0")/read_display.py" "12,5" "12,5"

@@ -1,27 +1,40 @@
 #!/usr/bin/env bash
-# Drives the real binary on its own Xvfb through the end-to-end cases that
-# every front end shares: types each case's characters and key, copies the
-# display with Ctrl+C and reads it back from the X clipboard.
-#   end_to_end.sh BINARY CASES.tsv
+# The real Qt window on its own Xvfb: the cases all front ends share; then
+# its own keyboard cases (menu keyboard mode, keys without a character,
+# shortcuts and access keys under other layouts), each with a fresh window,
+# a clipboard holding "-" and the bells counted; then its window class.
+#   end_to_end.sh BINARY SHARED-CASES.tsv KEYBOARD-CASES.tsv DESKTOP-ENTRY
 set -euo pipefail
-binary=$1 cases=$2
-source "$(dirname "$0")/x_session.sh"
+launch=("$1")
+source "$(dirname "$0")/../x_session.sh"
 
-failed=0
-while IFS=$'\t' read -r -u 3 name locale typed key expected; do
+run_shared_cases "$2"
+
+while IFS=$'\t' read -r -u 4 name layout steps expected bells_expected; do
     [[ -z "$name" || "$name" == \#* ]] && continue
-    start_app "$locale"
-    xdotool type --delay 30 "$typed"
-    [ "$key" != - ] && xdotool key "$key"
-    sleep 0.3
-    xdotool key ctrl+c
+    start_app en_US.UTF-8 "$layout"
+    set_clipboard -
+    for step in $steps; do
+        case $step in
+        type:*) xdotool type --delay 30 "${step#type:}" ;;
+        key:*) xdotool key --delay 30 "${step#key:}" ;;
+        clip:*) set_clipboard "${step#clip:}" ;;
+        esac
+        sleep 0.2
+    done
     got=$(clipboard_when "$expected")
+    rang=$(bells)
     stop_app
-    if [ "$got" = "$expected" ]; then
-        echo "ok: $name gives $got"
-    else
-        echo "FAIL: $name gave '$got', expected '$expected'"
-        failed=1
-    fi
-done 3<"$cases"
-exit $failed
+    [ "$got" = "$expected" ] && [ "$rang" -eq "$bells_expected" ] ||
+        { echo "FAIL: $name gave '$got' with $rang bells, expected '$expected' with $bells_expected"; exit 1; }
+    echo "ok: $name gives '$got' with $rang bells"
+done 4<"$3"
+
+# Docks match a window to its desktop entry by the class in WM_CLASS
+# ("tallix", "TALLIX": instance, then class).
+start_app en_US.UTF-8
+class=$(xprop -id "$app_window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+wanted=$(sed -n 's/^StartupWMClass=//p' "$4")
+[ -n "$class" ] && [ "$class" = "$wanted" ] ||
+    { echo "FAIL: the window's class is '$class', the entry's StartupWMClass '$wanted'"; exit 1; }
+echo "ok: the window's class $class is the entry's StartupWMClass"

@@ -1,0 +1,111 @@
+# Sourced by the end-to-end scripts of both front ends: a private Xvfb that
+# counts the bells it rings, and the program (the command in `launch`)
+# started on it, driven with xdotool and read through the X clipboard.
+# Everything started here ends with the script.
+work=$(mktemp -d)
+xvfb_pid= bell_pid= app_pid=
+after_stop() { :; } # a front end may end more than its process (Wine's server)
+cleanup() {
+    [ -n "$app_pid" ] && stop_app
+    [ -n "$bell_pid" ] && kill "$bell_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# One line in $work/bells for every bell, whoever rings it.
+printf 'Bell() shell "echo >> %s"\n' "$work/bells" >"$work/bells.cf"
+xkbevd -cfg "$work/bells.cf" >/dev/null 2>&1 &
+bell_pid=$!
+
+wait_for_window() { # title pattern; prints the first visible window's id
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0
+        sleep 0.1
+    done
+    echo "FAIL: no window '$1'" >&2
+    return 1
+}
+
+wait_until_gone() { # title pattern
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    echo "FAIL: window '$1' stayed open"
+    exit 1
+}
+
+# start_app LOCALE [LAYOUT [ENV=VALUE...]]: the window open, focused and
+# settled, its id in $app_window.
+start_app() {
+    local locale=$1 layout=${2:-us}
+    shift 2 || shift $#
+    setxkbmap -layout "$layout"
+    env LC_ALL="$locale" "$@" "${launch[@]}" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    app_window=$(wait_for_window '^Tallix$') || { cat "$work/app.log"; exit 1; }
+    xdotool windowfocus --sync "$app_window"
+    sleep 0.5 # let the window settle before typing
+    : >"$work/bells"
+}
+
+stop_app() {
+    kill "$app_pid" 2>/dev/null || true
+    after_stop
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=
+}
+
+set_clipboard() {
+    printf "%s" "$1" | xclip -i -selection clipboard 2>/dev/null # its server lives on until X ends
+}
+
+# The clipboard text once it equals $1, or whatever it holds after 5 s.
+clipboard_when() {
+    local got=
+    for _ in $(seq 50); do
+        got=$(xclip -o -selection clipboard 2>/dev/null || true)
+        [ "$got" = "$1" ] && break
+        sleep 0.1
+    done
+    printf '%s' "$got"
+}
+
+# expect_copy TEXT WHAT: Ctrl+C puts TEXT on the clipboard, or the script fails.
+expect_copy() {
+    set_clipboard "nothing copied"
+    xdotool key ctrl+c
+    local got
+    got=$(clipboard_when "$1")
+    [ "$got" = "$1" ] || { echo "FAIL: $2 gave '$got', expected '$1'"; exit 1; }
+    echo "ok: $2 gives $got"
+}
+
+bells() {
+    sleep 0.3 # the watcher writes its line a moment after the bell
+    wc -l <"$work/bells"
+}
+
+# Every case of the table all front ends share: typed, then copied back.
+run_shared_cases() { # CASES.tsv
+    local name locale typed key expected
+    while IFS=$'\t' read -r -u 4 name locale typed key expected; do
+        [[ -z "$name" || "$name" == \#* ]] && continue
+        start_app "$locale"
+        xdotool type --delay 30 "$typed"
+        [ "$key" = - ] || xdotool key "$key"
+        expect_copy "$expected" "$name"
+        stop_app
+    done 4<"$1"
+}
