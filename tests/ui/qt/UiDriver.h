@@ -71,13 +71,8 @@ protected:
 
 } // namespace tallix::testing
 
-// Lets GoogleTest print QStrings as text and colours by their names.
+// Lets GoogleTest print QStrings as text.
 inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QColor& colour, std::ostream* os)
-{
-    *os << colour.name().toStdString();
 }

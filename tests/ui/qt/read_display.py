@@ -10,67 +10,45 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-DISPLAY_NAME = "Табло"
+NAME = "Табло"
 
 
-def find(node, name):
-    if node is None:
-        return None
-    if node.name == name:
+def find(node):
+    if node is None or node.name == NAME:
         return node
-    for child in node:
-        found = find(child, name)
-        if found is not None:
-            return found
-    return None
+    return next((found for found in map(find, node) if found is not None), None)
 
 
-def find_display():
-    """The application joins the bus once a client has started it: wait."""
-    for _ in range(50):
-        desktop = pyatspi.Registry.getDesktop(0)
-        app = next((a for a in desktop if a is not None and a.name == "TALLIX"), None)
-        read_out = find(app, DISPLAY_NAME)
+def main(keys, expected):
+    read_out = None
+    for _ in range(50):  # the application joins the bus a moment after it starts
+        apps = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "TALLIX"]
+        read_out = find(apps[0]) if apps else None
         if read_out is not None:
-            return read_out
+            break
         time.sleep(0.2)
-    return None
-
-
-def main():
-    keys, expected = sys.argv[1:3]
-    read_out = find_display()
     if read_out is None:
-        print("FAIL: no accessible named", DISPLAY_NAME)
-        return 1
+        return f"FAIL: no accessible named {NAME}"
 
     announced = []
 
     def on_insert(event):
-        if event.source is not None and event.source.name == DISPLAY_NAME:
+        if event.source is not None and event.source.name == NAME:
             announced.append(event.any_data)
             if event.any_data == expected:
                 pyatspi.Registry.stop()
 
-    def type_keys():
-        subprocess.run(["xdotool", "type", "--delay", "50", keys], check=True)
-        return False
-
     pyatspi.Registry.registerEventListener(on_insert, "object:text-changed:insert")
-    GLib.idle_add(type_keys)
+    GLib.idle_add(lambda: subprocess.run(["xdotool", "type", "--delay", "50", keys], check=True) and False)
     GLib.timeout_add_seconds(10, pyatspi.Registry.stop)
     pyatspi.Registry.start()
 
     text = read_out.queryText().getText(0, -1)
-    if not announced or announced[-1] != expected:
-        print(f"FAIL: the display announced {announced}, expected it to end with '{expected}'")
-        return 1
-    if text != expected:
-        print(f"FAIL: the display reads '{text}', expected '{expected}'")
-        return 1
+    if announced[-1:] != [expected] or text != expected:
+        return f"FAIL: the display announced {announced} and reads '{text}', expected '{expected}'"
     print(f"ok: a screen reader heard and reads '{text}'")
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(*sys.argv[1:3]))
