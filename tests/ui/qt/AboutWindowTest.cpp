@@ -35,7 +35,9 @@ TEST_F(AboutWindowTest, PlacedAnewAndClosedEveryWay)
             EXPECT_EQ(dialog->frameGeometry().topLeft(), expected) << c.name;
             EXPECT_EQ(dialog->size(), QSize(333, 151));
             EXPECT_EQ(dialog->windowTitle(), "О программе Tallix");
-            EXPECT_EQ(dialog->findChild<QLabel*>("Image1")->geometry(), QRect(8, 16, 50, 99));
+            const QLabel* image = dialog->findChild<QLabel*>("Image1");
+            EXPECT_EQ(image->geometry(), QRect(8, 16, 50, 99));
+            EXPECT_EQ(image->pixmap().size(), QSize(48, 100)) << "the picture, stretched";
             EXPECT_EQ(QApplication::focusWidget(), ok(dialog));
             c.close(dialog);
             if (dialog->isVisible()) {
@@ -68,7 +70,7 @@ TEST_F(AboutWindowTest, MainWindowWaitsWhileOpen)
 
 TEST(Pictures, AboutPictureIsA48By100BaselineJpeg)
 {
-    QFile file(QStringLiteral(":/tallix/about.jpg"));
+    QFile file(PICTURES "about.jpg");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.contains("\xFF\xC0") && !bytes.contains("\xFF\xC2")) << "baseline, not progressive";
@@ -80,13 +82,13 @@ TEST(Pictures, AboutPictureIsA48By100BaselineJpeg)
 TEST(Pictures, IconsInSixteenColoursTheLargeOneDrawnAtItsSize)
 {
     for (const int size : {16, 32, 128}) {
-        const QImage image(QStringLiteral(":/tallix/icon-%1.png").arg(size));
+        const QImage image(QStringLiteral(PICTURES "icon-%1.png").arg(size));
         EXPECT_EQ(image.size(), QSize(size, size));
         EXPECT_LE(image.colorCount(), 16);
         EXPECT_EQ(qAlpha(image.pixel(size - 1, 0)), 0) << "the corner beside the keys is transparent";
     }
-    const QImage large(QStringLiteral(":/tallix/icon-128.png"));
-    const QImage small(QStringLiteral(":/tallix/icon-32.png"));
+    const QImage large(PICTURES "icon-128.png");
+    const QImage small(PICTURES "icon-32.png");
     int finerBlocks = 0;
     int outlineMisses = 0;
     for (int i = 0; i < 32 * 32 * 16; ++i) { // every pixel of every 4 x 4 block
