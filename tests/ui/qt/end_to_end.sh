@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# The real Qt window on its own Xvfb: the cases all front ends share; then
-# its own keyboard cases (menu keyboard mode, keys without a character,
-# shortcuts and access keys under other layouts), each with a fresh window,
-# a clipboard holding "-" and the bells counted; then its window class.
+# The real Qt window on its own Xvfb and its own session bus: the cases all
+# front ends share; then its own keyboard cases (menu keyboard mode, keys
+# without a character, shortcuts and access keys under other layouts), each
+# with a fresh window, a clipboard holding "-" and the bells counted; then its
+# window class; then the display as a screen reader reads it over AT-SPI.
 #   end_to_end.sh BINARY SHARED-CASES.tsv KEYBOARD-CASES.tsv DESKTOP-ENTRY
 set -euo pipefail
+if [ "${TALLIX_PRIVATE_BUS:-}" != 1 ]; then # the accessibility bus starts on demand on it
+    exec timeout 170 dbus-run-session -- env TALLIX_PRIVATE_BUS=1 bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
+fi
 launch=("$1")
 source "$(dirname "$0")/../x_session.sh"
 
@@ -38,3 +42,7 @@ wanted=$(sed -n 's/^StartupWMClass=//p' "$4")
 [ -n "$class" ] && [ "$class" = "$wanted" ] ||
     { echo "FAIL: the window's class is '$class', the entry's StartupWMClass '$wanted'"; exit 1; }
 echo "ok: the window's class $class is the entry's StartupWMClass"
+stop_app
+
+start_app ru_RU.UTF-8 us QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+timeout 30 /usr/bin/python3 "$(dirname "$0")/read_display.py" "12,5" "12,5"
