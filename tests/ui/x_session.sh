@@ -15,10 +15,7 @@ trap cleanup EXIT
 
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
+for _ in $(seq 100); do [ -s "$work/display" ] && break || sleep 0.1; done
 [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$(head -1 "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
@@ -29,19 +26,13 @@ xkbevd -cfg "$work/bells.cf" >/dev/null 2>&1 &
 bell_pid=$!
 
 wait_for_window() { # title pattern; prints the first visible window's id
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0
-        sleep 0.1
-    done
+    for _ in $(seq 100); do xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0 || sleep 0.1; done
     echo "FAIL: no window '$1'" >&2
     return 1
 }
 
 wait_until_gone() { # title pattern
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
+    for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && sleep 0.1 || return 0; done
     echo "FAIL: window '$1' stayed open"
     exit 1
 }
@@ -76,8 +67,7 @@ clipboard_when() {
     local got=
     for _ in $(seq 50); do
         got=$(xclip -o -selection clipboard 2>/dev/null || true)
-        [ "$got" = "$1" ] && break
-        sleep 0.1
+        [ "$got" = "$1" ] && break || sleep 0.1
     done
     printf '%s' "$got"
 }
