@@ -66,10 +66,10 @@ TEST(TextToNumber, ReportsOverflowBeyondDoubleRangeOnly)
     // than the integer keeps it beyond the range.
     const std::string longInteger = "1" + std::string(400, '0');
     const std::string longerInteger = "1" + std::string(1809, '0') + "e-1500";
-    for (const std::string& text : {std::string("1E999"), std::string("-1e309"), std::string("1.8e308"),
-                                    std::string("1000e306"), std::string("1e99999999999999999999"),
-                                    std::string("0.0000001e316"), std::string("0.01e311"), std::string("10e308"),
-                                    longInteger, longInteger + "e1!!!", longInteger + "x-999", longerInteger})
+    using namespace std::string_literals;
+    for (const std::string& text : {"1E999"s, "-1e309"s, "1.8e308"s, "1000e306"s, "1e99999999999999999999"s,
+                                    "0.0000001e316"s, "0.01e311"s, "10e308"s, longInteger, longInteger + "e1!!!",
+                                    longInteger + "x-999", longerInteger})
         EXPECT_TRUE(textToNumber(text).overflow) << text;
     for (const char* text : {"1e308", "0.00001e313", "1e-99999999999999999999", "0.1e-330", "10e-330"})
         EXPECT_FALSE(textToNumber(text).overflow) << text;
