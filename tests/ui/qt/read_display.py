@@ -20,14 +20,12 @@ def find(node):
 
 
 def main(keys, expected):
-    read_out = None
     for _ in range(50):  # the application joins the bus a moment after it starts
-        apps = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "TALLIX"]
-        read_out = find(apps[0]) if apps else None
+        read_out = next(filter(None, (find(a) for a in pyatspi.Registry.getDesktop(0) if a and a.name == "TALLIX")), None)
         if read_out is not None:
             break
         time.sleep(0.2)
-    if read_out is None:
+    else:
         return f"FAIL: no accessible named {NAME}"
 
     announced = []
