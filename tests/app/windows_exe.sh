@@ -11,14 +11,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 headers=$(objdump -p "$exe")
-grep -q 'file format pei-i386' <<<"$headers" || fail "not a 32-bit x86 program"
-grep -qP '^Magic\s+010b\s+\(PE32\)' <<<"$headers" || fail "not PE32"
-grep -qP '^Subsystem\s+00000002\s+\(Windows GUI\)' <<<"$headers" || fail "not a GUI program"
+for fact in 'file format pei-i386' '^Magic\s+010b\s+\(PE32\)' '^Subsystem\s+00000002\s+\(Windows GUI\)'; do
+    grep -qP "$fact" <<<"$headers" || fail "not a 32-bit x86 PE32 GUI program: no $fact"
+done
 system_dlls='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msvcrt|ole32|oleacc|oleaut32|shell32|user32|uxtheme|windowscodecs)\.dll$'
 imports=$(grep -oP 'DLL Name: \K\S+' <<<"$headers" | tr 'A-Z' 'a-z')
-[ -n "$imports" ] || fail "no imports found"
 others=$(grep -vE "$system_dlls" <<<"$imports" || true)
-[ -z "$others" ] || fail "imports DLLs that Windows does not have: $others"
+[ -n "$imports" ] && [ -z "$others" ] || fail "imports DLLs that Windows does not have: $others"
 echo "ok: PE32, GUI, imports only $(echo $imports)"
 
 # The version resource: the fixed part (signature; file and product version
