@@ -7,6 +7,8 @@
 namespace tallix::testing {
 namespace {
 
+using Boxes = decltype(RecordingEffects::errors);
+
 struct KeyCase {
     const char* name;
     const char* regional; // "1.5" or "1,5"
@@ -28,10 +30,7 @@ TEST_P(KeySequence, ShowsDisplayAndBeeps)
     EXPECT_EQ(s.display(), c.display) << c.keys;
     EXPECT_EQ(s.effects.lastDisplay, c.display) << "the window was told the last change";
     EXPECT_EQ(s.effects.beeps, c.beeps) << c.keys;
-    if (c.box.empty())
-        EXPECT_TRUE(s.effects.errors.empty()) << c.keys;
-    else
-        EXPECT_EQ(s.effects.errors, (decltype(s.effects.errors){{c.box, "Ошибка"}})) << c.keys;
+    EXPECT_EQ(s.effects.errors, c.box.empty() ? Boxes{} : Boxes{{c.box, "Ошибка"}}) << c.keys;
     EXPECT_EQ(s.effects.focusReturns, handlers) << "every handler gives the focus back once";
 }
 
@@ -183,7 +182,7 @@ TEST(Overflow, ShowsBoxAndChangesNothing)
         const int focus = s.effects.focusReturns;
 
         EXPECT_EQ(s.press(c.keys.substr(c.keys.size() - 1)), 1) << c.name;
-        EXPECT_EQ(s.effects.errors, (decltype(s.effects.errors){{"Переполнение", "Ошибка"}})) << c.name;
+        EXPECT_EQ(s.effects.errors, (Boxes{{"Переполнение", "Ошибка"}})) << c.name;
         EXPECT_EQ(s.state(), state) << c.name;
         EXPECT_EQ(s.display(), display) << c.name;
         EXPECT_EQ(s.effects.displayChanges, changes) << c.name;
