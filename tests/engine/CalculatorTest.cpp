@@ -30,7 +30,7 @@ TEST_P(KeySequence, ShowsDisplayAndBeeps)
     EXPECT_EQ(s.display(), c.display) << c.keys;
     EXPECT_EQ(s.effects.lastDisplay, c.display) << "the window was told the last change";
     EXPECT_EQ(s.effects.beeps, c.beeps) << c.keys;
-    EXPECT_EQ(s.effects.errors, c.box.empty() ? Boxes{} : Boxes{{c.box, "Ошибка"}}) << c.keys;
+    EXPECT_EQ(s.effects.errors, (c.box.empty() ? Boxes{} : Boxes{{c.box, "Ошибка"}})) << c.keys;
     EXPECT_EQ(s.effects.focusReturns, handlers) << "every handler gives the focus back once";
 }
 
