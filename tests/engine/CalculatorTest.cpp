@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Entry, KeySequence, ::testing::Values(
     KeyCase{"PointAfterOperator", "1.5", "5.+.", "0.", 0},
     KeyCase{"PointResetByNewEntry", "1.5", "5.+3.", "3."},
     KeyCase{"DigitAfterResult", "1.5", "5+3=7", "7"},
+    KeyCase{"ClearAll", "1.5", "5+3C", "0"},
     // Letters, blanks, other controls, bytes of a Cyrillic letter (negative codes): each beeps, nothing else.
     KeyCase{"OtherKeysBeep", "1.5", "1a \t\x7f:Ж\x01" "2", "12", 8},
     // The limit counts characters, sign and point included; a refused digit
