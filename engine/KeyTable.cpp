@@ -31,18 +31,18 @@ constexpr std::array<KeyRow, 11> keyTable{{
 
 } // namespace
 
-Key keyFor(std::int16_t KeyAscii)
+Key keyFor(std::int16_t code)
 {
-    if (KeyAscii >= '0' && KeyAscii <= '9')
-        return {KeyAction::Digit, static_cast<std::int16_t>(KeyAscii - '0')};
+    if (code >= '0' && code <= '9')
+        return {KeyAction::Digit, static_cast<std::int16_t>(code - '0')};
     const auto row = std::find_if(keyTable.begin(), keyTable.end(),
-                                  [&](const KeyRow& r) { return r.code == KeyAscii; });
+                                  [&](const KeyRow& r) { return r.code == code; });
     return row == keyTable.end() ? Key{KeyAction::None, 0} : row->key;
 }
 
-void pctKeyTrap_KeyPress(Calculator& calculator, Effects& effects, std::int16_t KeyAscii)
+void pctKeyTrap_KeyPress(Calculator& calculator, Effects& effects, std::int16_t code)
 {
-    const Key key = keyFor(KeyAscii);
+    const Key key = keyFor(code);
     switch (key.action) {
     case KeyAction::Digit: calculator.cmdNum_Click(key.Index); break;
     case KeyAction::ClearEntry: calculator.cmdCE_Click(); break;

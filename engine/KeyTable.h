@@ -18,9 +18,9 @@ struct Key {
 
 // "7" is Digit 7, Enter and "=" are Operator 4, "," and "." both DecimalPoint;
 // a code in no row is None.
-Key keyFor(std::int16_t KeyAscii);
+Key keyFor(std::int16_t code);
 
 // Backspace clears the entry, Esc clears all, "-" subtracts; None beeps.
-void pctKeyTrap_KeyPress(Calculator& calculator, Effects& effects, std::int16_t KeyAscii);
+void pctKeyTrap_KeyPress(Calculator& calculator, Effects& effects, std::int16_t code);
 
 } // namespace tallix

@@ -16,7 +16,7 @@ public:
     explicit KeyTrap(QWidget* parent = nullptr);
 
 signals:
-    void KeyPress(std::int16_t KeyAscii);
+    void KeyPress(std::int16_t code);
 
 protected:
     bool event(QEvent* event) override;

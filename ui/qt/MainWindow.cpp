@@ -167,9 +167,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void MainWindow::pctKeyTrap_KeyPress(std::int16_t KeyAscii)
+void MainWindow::pctKeyTrap_KeyPress(std::int16_t code)
 {
-    tallix::pctKeyTrap_KeyPress(m_calculator, *this, KeyAscii);
+    tallix::pctKeyTrap_KeyPress(m_calculator, *this, code);
 }
 
 void MainWindow::mnuCopy_Click()

@@ -30,7 +30,7 @@ public:
 
     const Calculator& calculator() const { return m_calculator; }
 
-    void pctKeyTrap_KeyPress(std::int16_t KeyAscii);
+    void pctKeyTrap_KeyPress(std::int16_t code);
     void mnuCopy_Click();
     void mnuPaste_Click();
     void mnuAbout_Click();

@@ -28,16 +28,16 @@ COLORREF rgb(Colour colour)
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-GdiObject<HFONT> createFont(const FontSpec& spec, int dpi)
+GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi)
 {
     LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72.0)); // character height
-    font.lfWeight = spec.weight;
-    font.lfCharSet = static_cast<BYTE>(spec.charset);
+    font.lfHeight = -static_cast<LONG>(std::lround(wanted.points * dpi / 72.0)); // character height
+    font.lfWeight = wanted.weight;
+    font.lfCharSet = static_cast<BYTE>(wanted.charset);
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS; // a plain sans-serif where the face is missing
-    const std::wstring face = wide(spec.face);
+    const std::wstring face = wide(wanted.face);
     face.copy(font.lfFaceName, LF_FACESIZE - 1);
     return GdiObject<HFONT>(CreateFontIndirectW(&font));
 }

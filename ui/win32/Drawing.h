@@ -28,7 +28,7 @@ RECT pixelRect(int left, int top, int width, int height, int dpi);
 COLORREF rgb(Colour colour);
 
 // The display's face, size, weight and character set at the given density.
-GdiObject<HFONT> createFont(const FontSpec& spec, int dpi);
+GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi);
 // The system's font for message boxes and dialogs.
 GdiObject<HFONT> createDialogFont();
 

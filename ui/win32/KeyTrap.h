@@ -13,7 +13,7 @@ namespace tallix {
 
 class KeyTrap : public Window {
 public:
-    using KeyPress = std::function<void(std::int16_t KeyAscii)>;
+    using KeyPress = std::function<void(std::int16_t code)>;
 
     KeyTrap(HWND parent, RECT rect, KeyPress keyPress);
 

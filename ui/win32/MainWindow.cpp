@@ -182,9 +182,9 @@ void MainWindow::command(int id, int notification)
         mnuAbout_Click();
 }
 
-void MainWindow::pctKeyTrap_KeyPress(std::int16_t KeyAscii)
+void MainWindow::pctKeyTrap_KeyPress(std::int16_t code)
 {
-    tallix::pctKeyTrap_KeyPress(m_calculator, *this, KeyAscii);
+    tallix::pctKeyTrap_KeyPress(m_calculator, *this, code);
 }
 
 void MainWindow::mnuCopy_Click()

@@ -36,7 +36,7 @@ public:
     // Ctrl+C and Ctrl+V: true when the message was one of them and is done.
     bool translateAccelerator(MSG& message);
 
-    void pctKeyTrap_KeyPress(std::int16_t KeyAscii);
+    void pctKeyTrap_KeyPress(std::int16_t code);
     void mnuCopy_Click();
     void mnuPaste_Click();
     void mnuAbout_Click();
