@@ -59,7 +59,8 @@ stop_app() {
 }
 
 set_clipboard() {
-    printf "%s" "$1" | xclip -i -selection clipboard 2>/dev/null # its server lives on until X ends
+    # Its server lives on until X ends, so it must not hold our output open.
+    printf "%s" "$1" | xclip -i -selection clipboard >/dev/null 2>&1
 }
 
 # The clipboard text once it equals $1, or whatever it holds after 5 s.

@@ -1,6 +1,7 @@
 #include "DisplayLabel.h"
 
 #include "DisplayAccessible.h"
+#include "DisplayMarks.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -22,24 +23,6 @@ QString tailThatMayFit(const QString& text, int width)
     if (text.at(start).isLowSurrogate())
         ++start; // never split a character
     return text.mid(start);
-}
-
-// What would break the line, hide itself or reorder the text around it gets
-// a visible stand-in: line breaks "↵", a paragraph separator "¶", a tab "⇥",
-// and every other control or character that draws nothing (direction marks
-// and overrides, zero-width characters) "�". Marks that common fonts have.
-char32_t visibleMark(char32_t c)
-{
-    switch (c) {
-    case '\n': case '\v': case '\f': case '\r': case 0x85: case 0x2028: return 0x21b5;
-    case 0x2029: return 0x00b6;
-    case '\t': return 0x21e5;
-    default: break;
-    }
-    const QChar::Category category = QChar::category(c);
-    if (category == QChar::Other_Control || category == QChar::Other_Format)
-        return QChar::ReplacementCharacter;
-    return c;
 }
 
 QString withVisibleMarks(const QString& text)

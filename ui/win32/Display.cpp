@@ -1,5 +1,6 @@
 #include "Display.h"
 
+#include "DisplayMarks.h"
 #include "Wide.h"
 
 #include <algorithm>
@@ -19,6 +20,26 @@ int textWidth(HDC dc, std::wstring_view text)
 }
 
 bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
+std::wstring withVisibleMarks(std::wstring_view text)
+{
+    std::wstring marked;
+    marked.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]))
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        const char32_t mark = visibleMark(c);
+        if (mark < 0x10000) {
+            marked += static_cast<wchar_t>(mark);
+        } else {
+            marked += static_cast<wchar_t>(0xD800 + ((mark - 0x10000) >> 10));
+            marked += static_cast<wchar_t>(0xDC00 + ((mark - 0x10000) & 0x3FF));
+        }
+    }
+    return marked;
+}
 
 } // namespace
 
@@ -47,23 +68,25 @@ std::wstring Display::visibleText(HDC dc, std::wstring_view text, int width)
             ++start; // never split a character
         tail.remove_prefix(start);
     }
-    if (tail.size() == text.size() && textWidth(dc, tail) <= width)
-        return std::wstring(text);
+    const std::wstring marked = withVisibleMarks(tail);
+    if (tail.size() == text.size() && textWidth(dc, marked) <= width)
+        return marked;
 
     // The longest end of the tail that fits beside the ellipsis; a cut text
     // always shows the ellipsis, even when that end is empty.
     const int room = width - textWidth(dc, ellipsis);
-    std::size_t low = 0, high = tail.size(); // tail.substr(high) always fits
+    const std::wstring_view ending = marked;
+    std::size_t low = 0, high = ending.size(); // ending.substr(high) always fits
     while (low < high) {
         const std::size_t middle = low + (high - low) / 2;
-        if (textWidth(dc, tail.substr(middle)) <= room)
+        if (textWidth(dc, ending.substr(middle)) <= room)
             high = middle;
         else
             low = middle + 1;
     }
-    if (high < tail.size() && isLowSurrogate(tail[high]))
+    if (high < ending.size() && isLowSurrogate(ending[high]))
         ++high;
-    return ellipsis + std::wstring(tail.substr(high));
+    return ellipsis + std::wstring(ending.substr(high));
 }
 
 void Display::paint()
@@ -79,7 +102,9 @@ void Display::paint()
     const HGDIOBJ oldFont = SelectObject(dc, m_font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, m_textColour);
-    const std::wstring shown = visibleText(dc, m_text, area.right - area.left);
+    // Forced left to right, characters stand in the order of the text: a
+    // Hebrew letter between two digits does not swap them.
+    const std::wstring shown = L"\u202D" + visibleText(dc, m_text, area.right - area.left) + L"\u202C";
     DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &area,
               DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);

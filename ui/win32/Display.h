@@ -1,8 +1,9 @@
 // The one-line display: right-aligned text on the face colour inside a
 // one-pixel black border. A text too wide for it shows its end, where typing
 // happens, after an ellipsis, on one line; only a tail that can fit is ever
-// measured, so a 1 MiB paste costs no more to draw. Its window text is the
-// display text, for screen readers.
+// measured, so a 1 MiB paste costs no more to draw. Line breaks, controls
+// and direction marks are drawn as visible marks, left to right. Its window
+// text is the display text, whole, for screen readers.
 #pragma once
 
 #include "Window.h"

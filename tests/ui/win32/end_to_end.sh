@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real Windows window under Wine on its own Xvfb: the cases all front
-# ends share, then the division-by-zero box and the About window at its
-# offset from the main window.
+# ends share, then the division-by-zero box, the About window at its offset
+# from the main window, and what the display draws for odd pastes.
 #   end_to_end.sh TALLIX_EXE CASES.tsv WINEPREFIX
 set -euo pipefail
 export WINEPREFIX=$(realpath -m "$3") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
@@ -45,3 +45,18 @@ xdotool key Return
 wait_until_gone '^О программе Tallix$'
 xdotool type --delay 30 "5"
 expect_copy 5 "after the About window, 5"
+
+# The window's pixels once a paste has been drawn.
+drawn_after_pasting() {
+    set_clipboard "$1"
+    xdotool key ctrl+v
+    sleep 0.5
+    xwd -id "$main" -silent | md5sum
+}
+# A direction override (U+202E) is a mark, not an order; line breaks (CR LF,
+# as Windows keeps text) are marks "↵" on the one line.
+[ "$(drawn_after_pasting $'\xe2\x80\xae123456')" = "$(drawn_after_pasting $'\xef\xbf\xbd123456')" ] ||
+    { echo "FAIL: a direction override changes how the digits are drawn"; exit 1; }
+[ "$(drawn_after_pasting $'12345\r\n67890\r\n')" = "$(drawn_after_pasting $'12345\xe2\x86\xb5\xe2\x86\xb567890\xe2\x86\xb5\xe2\x86\xb5')" ] ||
+    { echo "FAIL: line breaks are not drawn as marks"; exit 1; }
+echo "ok: line breaks and direction overrides are drawn as marks"
