@@ -27,16 +27,14 @@ std::wstring withVisibleMarks(std::wstring_view text)
     std::wstring marked;
     marked.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]))
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        const bool pair = isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
+        const char32_t c = pair ? 0x10000 + ((text[i] - 0xD800u) << 10) + (text[i + 1] - 0xDC00u) : text[i];
         const char32_t mark = visibleMark(c);
-        if (mark < 0x10000) {
-            marked += static_cast<wchar_t>(mark);
-        } else {
-            marked += static_cast<wchar_t>(0xD800 + ((mark - 0x10000) >> 10));
-            marked += static_cast<wchar_t>(0xDC00 + ((mark - 0x10000) & 0x3FF));
-        }
+        if (mark == c)
+            marked += text.substr(i, pair ? 2 : 1);
+        else
+            marked += static_cast<wchar_t>(mark); // every mark is a single UTF-16 unit
+        i += pair;
     }
     return marked;
 }
