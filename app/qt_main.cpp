@@ -1,9 +1,9 @@
 // Starts Tallix on Qt: the application, the main window and its About
 // window; returns when the main window is closed. Reads and saves nothing.
 // Without a display it says so in one line and ends with status 1.
-#include "AboutWindow.h"
-#include "MainWindow.h"
-#include "Platform.h"
+#include "qt/AboutWindow.h"
+#include "qt/MainWindow.h"
+#include "qt/Platform.h"
 #include "XDisplay.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Starts Tallix on Win32: the main window and its About window, then the
 // message loop; returns when the main window is closed. Reads and saves
 // nothing.
-#include "AboutWindow.h"
-#include "MainWindow.h"
-#include "Platform.h"
+#include "win32/AboutWindow.h"
+#include "win32/MainWindow.h"
+#include "win32/Platform.h"
 #include "resource_ids.h"
 
 #include <objbase.h>

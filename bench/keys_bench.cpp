@@ -1,8 +1,8 @@
 // Key benchmark on the real window: time from a key event to the display
 // being repainted, over a long mixed sequence, then the steps after a 1 MiB
 // paste (paste, digit, sign change, operator, Copy). Run it on an X server.
-#include "DisplayLabel.h"
-#include "MainWindow.h"
+#include "qt/Display.h"
+#include "qt/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,7 +19,7 @@
 
 namespace {
 
-using tallix::DisplayLabel;
+using tallix::Display;
 using tallix::MainWindow;
 
 class PaintCounter : public QObject {
@@ -35,7 +35,7 @@ public:
 
 struct Timer {
     MainWindow& window;
-    DisplayLabel* display;
+    Display* display;
     PaintCounter counter;
 
     // Microseconds from the start of `step` until its display change is painted.
@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    auto* display = window.findChild<DisplayLabel*>(QStringLiteral("lblReadOut"));
+    auto* display = window.findChild<Display*>(QStringLiteral("lblReadOut"));
     QWidget* keyTrap = window.findChild<QWidget*>(QStringLiteral("pctKeyTrap"));
     Timer timer{window, display, {}};
     display->installEventFilter(&timer.counter);

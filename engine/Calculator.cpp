@@ -23,18 +23,32 @@ void Calculator::Form_Load(std::string_view regionalOnePointFive)
     }
 }
 
+void Calculator::run(Press press)
+{
+    switch (press.handler) {
+    case Handler::cmdNum_Click: cmdNum_Click(press.Index); break;
+    case Handler::cmdDec_Click: cmdDec_Click(); break;
+    case Handler::cmdOpp_Click: cmdOpp_Click(); break;
+    case Handler::cmdCE_Click: cmdCE_Click(); break;
+    case Handler::cmdCancel_Click: cmdCancel_Click(); break;
+    case Handler::cmdOper_Click: cmdOper_Click(press.Index); break;
+    case Handler::cmdPer_Click: cmdPer_Click(); break;
+    case Handler::None: break;
+    }
+}
+
 void Calculator::paste(std::string_view text)
 {
-    setReadOut(toValidUtf8(text));
+    setDisplay(toValidUtf8(text));
     m_state.InputState = InputKind::NUMS;
 }
 
-void Calculator::setReadOut(std::string text)
+void Calculator::setDisplay(std::string text)
 {
-    if (text == m_readOut)
+    if (text == m_display)
         return;
-    m_readOut = std::move(text);
-    m_effects.displayChanged(m_readOut);
+    m_display = std::move(text);
+    m_effects.displayChanged(m_display);
 }
 
 } // namespace tallix

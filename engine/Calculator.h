@@ -31,6 +31,21 @@ struct CalculatorState {
 // Captions of the operator buttons by Index; the evaluation compares these texts.
 inline constexpr std::array<std::string_view, 5> operatorCaptions = {"+", "-", "*", "/", "="};
 
+// The Index of each operator button.
+namespace oper {
+inline constexpr std::int16_t plus = 0, minus = 1, times = 2, divide = 3, equals = 4;
+} // namespace oper
+
+// The button handlers by name. A press names one with the Index it passes:
+// the digit for cmdNum_Click, the operator button for cmdOper_Click, unused
+// by the others. Keys and buttons both reach the calculator as presses.
+enum class Handler { None, cmdNum_Click, cmdDec_Click, cmdOpp_Click, cmdCE_Click, cmdCancel_Click, cmdOper_Click, cmdPer_Click };
+
+struct Press {
+    Handler handler = Handler::None;
+    std::int16_t Index = 0;
+};
+
 inline constexpr std::string_view errorTitle = "Ошибка";
 inline constexpr std::string_view divideByZeroMessage = "Нельзя делить на ноль";
 inline constexpr std::string_view overflowMessage = "Переполнение";
@@ -51,22 +66,25 @@ public:
     void cmdOper_Click(std::int16_t Index);
     void cmdPer_Click();
 
+    // Runs the handler the press names; a press of None does nothing.
+    void run(Press press);
+
     // Paste: any text becomes the display text and counts as a typed entry.
     void paste(std::string_view text);
     // Copy reads the display text exactly as shown.
-    const std::string& readOut() const { return m_readOut; }
+    const std::string& display() const { return m_display; }
 
     const CalculatorState& state() const { return m_state; }
 
 private:
     // Writes the display text, telling the window only when it changed.
-    void setReadOut(std::string text);
+    void setDisplay(std::string text);
     // The steps of an evaluation on a working copy of the state; false when
     // the result or the operand lies beyond the double range.
     bool evaluate(CalculatorState& s, std::string& shown);
 
     CalculatorState m_state;
-    std::string m_readOut = "0";
+    std::string m_display = "0";
     Effects& m_effects;
 };
 

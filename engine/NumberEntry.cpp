@@ -16,7 +16,7 @@ void Calculator::cmdNum_Click(std::int16_t Index)
 {
     if (Index >= 0 && Index <= 9) {
         // A digit on "0", or after anything but typing, begins a new entry.
-        std::string entry = m_readOut;
+        std::string entry = m_display;
         if (entry == "0" || m_state.InputState != InputKind::NUMS) {
             entry.clear();
             m_state.PointTyped = 0;
@@ -25,7 +25,7 @@ void Calculator::cmdNum_Click(std::int16_t Index)
         // Counting characters, sign and point included. A refused digit leaves
         // the display alone, so a long entry never loses its sign.
         if (codePointCount(entry) < entryLengthLimit)
-            setReadOut(entry + static_cast<char>('0' + Index));
+            setDisplay(entry + static_cast<char>('0' + Index));
         else
             m_effects.beep();
 
@@ -37,11 +37,11 @@ void Calculator::cmdNum_Click(std::int16_t Index)
 void Calculator::cmdDec_Click()
 {
     if (m_state.InputState != InputKind::NUMS)
-        setReadOut("0" + m_state.DecimalChar);
+        setDisplay("0" + m_state.DecimalChar);
     else if (m_state.PointTyped != 0)
         m_effects.beep();
     else
-        setReadOut(m_readOut + m_state.DecimalChar);
+        setDisplay(m_display + m_state.DecimalChar);
 
     m_state.PointTyped = -1;
     m_state.InputState = InputKind::NUMS;
@@ -52,20 +52,20 @@ void Calculator::cmdOpp_Click()
 {
     // Only an entry being typed takes a sign, and not a bare zero: "0", "0."
     // and "0," stay as they are, while "0.0" becomes "-0.0".
-    const bool applies = m_state.InputState == InputKind::NUMS && m_readOut != "0." &&
-                         m_readOut != "0," && m_readOut != "0";
+    const bool applies = m_state.InputState == InputKind::NUMS && m_display != "0." &&
+                         m_display != "0," && m_display != "0";
     if (applies) {
-        if (!m_readOut.starts_with('-'))
-            setReadOut("-" + m_readOut);
+        if (!m_display.starts_with('-'))
+            setDisplay("-" + m_display);
         else
-            setReadOut(m_readOut.substr(1));
+            setDisplay(m_display.substr(1));
     }
     m_effects.focusKeyTrap();
 }
 
 void Calculator::cmdCE_Click()
 {
-    setReadOut("0");
+    setDisplay("0");
     m_state.PointTyped = 0;
     m_state.InputState = InputKind::CE;
     m_effects.focusKeyTrap();
@@ -73,7 +73,7 @@ void Calculator::cmdCE_Click()
 
 void Calculator::cmdCancel_Click()
 {
-    setReadOut("0");
+    setDisplay("0");
     m_state.PointTyped = 0;
     m_state.OperandCount = 0;
     m_state.InputState = InputKind::NONE;

@@ -22,14 +22,14 @@ void Calculator::cmdOper_Click(std::int16_t Index)
         // in range: an overflow leaves the calculator as it was before the
         // press, so the chain goes on instead of sticking at two operands.
         CalculatorState s = m_state;
-        std::string shown = m_readOut;
+        std::string shown = m_display;
         bool inRange = true;
 
         if (s.InputState == InputKind::NUMS)
             ++s.OperandCount;
 
         if (s.OperandCount == 1) {
-            const std::optional<double> entry = ReadOutToNumber(m_readOut, s.DecimalChar);
+            const std::optional<double> entry = ReadOutToNumber(m_display, s.DecimalChar);
             inRange = entry.has_value();
             s.Accumulator = entry.value_or(s.Accumulator);
         } else if (s.OperandCount == 2) {
@@ -40,7 +40,7 @@ void Calculator::cmdOper_Click(std::int16_t Index)
             s.InputState = InputKind::OPS;
             s.PendingOperator = operatorCaptions[static_cast<std::size_t>(Index)];
             m_state = s;
-            setReadOut(shown);
+            setDisplay(shown);
         } else {
             m_effects.showError(overflowMessage, errorTitle);
         }
@@ -50,24 +50,27 @@ void Calculator::cmdOper_Click(std::int16_t Index)
 
 bool Calculator::evaluate(CalculatorState& s, std::string& shown)
 {
-    const std::optional<double> entry = ReadOutToNumber(m_readOut, s.DecimalChar);
+    const std::optional<double> entry = ReadOutToNumber(m_display, s.DecimalChar);
     if (!entry)
         return false;
     s.Operand = *entry;
 
-    const std::string& op = s.PendingOperator;
-    if (op == "+") {
+    // The operator pending is known by the caption of its button.
+    const auto pending = [&](std::int16_t Index) {
+        return s.PendingOperator == operatorCaptions[static_cast<std::size_t>(Index)];
+    };
+    if (pending(oper::plus)) {
         s.Accumulator = s.Accumulator + s.Operand;
-    } else if (op == "-") {
+    } else if (pending(oper::minus)) {
         s.Accumulator = s.Accumulator - s.Operand;
-    } else if (op == "*") {
+    } else if (pending(oper::times)) {
         s.Accumulator = s.Accumulator * s.Operand;
-    } else if (op == "/") {
+    } else if (pending(oper::divide)) {
         if (s.Operand == 0.0)
             m_effects.showError(divideByZeroMessage, errorTitle); // then show the accumulator as it is
         else
             s.Accumulator = s.Accumulator / s.Operand;
-    } else if (op == "=") {
+    } else if (pending(oper::equals)) {
         s.Accumulator = s.Operand; // a new entry after a result starts afresh: 3 = 4 = shows 4
     }
     if (!std::isfinite(s.Accumulator))
@@ -83,11 +86,11 @@ bool Calculator::evaluate(CalculatorState& s, std::string& shown)
 void Calculator::cmdPer_Click()
 {
     bool inRange = false;
-    if (const std::optional<double> x = ReadOutToNumber(m_readOut, m_state.DecimalChar)) {
+    if (const std::optional<double> x = ReadOutToNumber(m_display, m_state.DecimalChar)) {
         const double r = (*x * m_state.Accumulator) / 100;
         inRange = std::isfinite(r);
         if (inRange)
-            setReadOut(NumberToReadOut(r, false, m_state.DecimalChar));
+            setDisplay(NumberToReadOut(r, false, m_state.DecimalChar));
     }
     if (!inRange)
         m_effects.showError(overflowMessage, errorTitle);

@@ -42,7 +42,7 @@ inline std::string brokenRule(std::string_view input)
         const int focus = s.effects.focusReturns;
         const int changes = s.effects.displayChanges;
         const std::uint8_t action = byte();
-        Key key{KeyAction::None, 0};
+        Press key;
 
         if (action == SignChange) {
             s.press("~");
@@ -76,17 +76,17 @@ inline std::string brokenRule(std::string_view input)
             return broken("a number not finite");
         if (!isValidUtf8(shown))
             return broken("a display that is not UTF-8");
-        const int handlers = action == SignChange || key.action != KeyAction::None;
+        const int handlers = action == SignChange || key.handler != Handler::None;
         if (s.effects.focusReturns - focus != handlers)
             return broken("the focus not given back exactly once per handler");
         if (s.effects.displayChanges - changes != (shown != before) || s.effects.lastDisplay != shown)
             return broken("the window not told exactly the display's changes");
 
         // A result the calculator wrote reads back as the very same text.
-        const bool wroteResult = (key.action == KeyAction::Operator || key.action == KeyAction::Percent) && shown != before;
+        const bool wroteResult = (key.handler == Handler::cmdOper_Click || key.handler == Handler::cmdPer_Click) && shown != before;
         if (wroteResult) {
             const std::optional<double> back = ReadOutToNumber(shown, st.DecimalChar);
-            if (shown == "-0" || !back || NumberToReadOut(*back, key.action == KeyAction::Operator, st.DecimalChar) != shown)
+            if (shown == "-0" || !back || NumberToReadOut(*back, key.handler == Handler::cmdOper_Click, st.DecimalChar) != shown)
                 return broken("the result " + shown + " that does not read back");
         }
     }

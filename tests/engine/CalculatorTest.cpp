@@ -117,13 +117,16 @@ TEST(KeySequenceState, OperatorsKeepTheChainClearEntryKeepsItClearAllEndsIt)
 {
     Session s;
     s.press("12+");
-    EXPECT_EQ(s.state(), (CalculatorState{12, 0, 1, "+", InputKind::OPS, 0, "."}));
+    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 12, .OperandCount = 1, .PendingOperator = "+", .InputState = InputKind::OPS}));
     s.press("3.5=");
-    EXPECT_EQ(s.state(), (CalculatorState{15.5, 3.5, 1, "=", InputKind::OPS, -1, "."}));
+    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 15.5, .Operand = 3.5, .OperandCount = 1, .PendingOperator = "=",
+                                  .InputState = InputKind::OPS, .PointTyped = -1}));
     s.press("*2c");
-    EXPECT_EQ(s.state(), (CalculatorState{15.5, 3.5, 1, "*", InputKind::CE, 0, "."}));
+    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 15.5, .Operand = 3.5, .OperandCount = 1, .PendingOperator = "*",
+                                  .InputState = InputKind::CE}));
     s.press("C");
-    EXPECT_EQ(s.state(), (CalculatorState{15.5, 3.5, 0, "", InputKind::NONE, 0, "."}));
+    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 15.5, .Operand = 3.5, .PendingOperator = "",
+                                  .InputState = InputKind::NONE}));
 }
 
 // Indexes no button has (never sent by the window) do nothing but give the focus back.
@@ -151,14 +154,14 @@ TEST(StartUp, ChoosesSeparatorFromProbeAndSetsOnlyItsFields)
     } cases[] = {{"1.5", "."}, {"1,5", ","}, {"1\xD9\xAB" "5", "."}, {"1.5,", ","}};
     for (const auto& c : cases) {
         Session s(c.probe);
-        EXPECT_EQ(s.state(), (CalculatorState{0, 0, 0, "", InputKind::NONE, 0, c.decimal})) << c.probe;
+        EXPECT_EQ(s.state(), (CalculatorState{.PendingOperator = "", .InputState = InputKind::NONE, .DecimalChar = c.decimal})) << c.probe;
         EXPECT_EQ(s.effects.decimalCaption, c.decimal) << c.probe;
         EXPECT_EQ(s.effects.focusReturns + s.effects.displayChanges, 0) << c.probe;
     }
     Session s("1,5");
     s.press("12+3=4,");
     s.calculator.Form_Load("1.5");
-    EXPECT_EQ(s.state(), (CalculatorState{15, 3, 0, "", InputKind::NONE, 0, "."}));
+    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 15, .Operand = 3, .PendingOperator = "", .InputState = InputKind::NONE}));
     EXPECT_EQ(s.display(), "4,");
 }
 

@@ -7,10 +7,31 @@
 #include "Calculator.h"
 #include "KeyTable.h"
 
+#include <array>
+#include <charconv>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+namespace tallix {
+
+// A failing comparison names the fields: {Accumulator 12, Operand 0, ...}.
+inline void PrintTo(const CalculatorState& s, std::ostream* os)
+{
+    const auto number = [](double value) {
+        std::array<char, 32> text{};
+        return std::string(text.data(), std::to_chars(text.data(), text.data() + text.size(), value).ptr);
+    };
+    constexpr const char* inputWords[] = {"NUMS", "OPS", "CE", "NONE"};
+    *os << "{Accumulator " << number(s.Accumulator) << ", Operand " << number(s.Operand) << ", OperandCount "
+        << s.OperandCount << ", PendingOperator \"" << s.PendingOperator << "\", InputState "
+        << inputWords[static_cast<int>(s.InputState)] << ", PointTyped " << s.PointTyped << ", DecimalChar \""
+        << s.DecimalChar << "\"}";
+}
+
+} // namespace tallix
 
 namespace tallix::testing {
 
@@ -56,12 +77,12 @@ struct Session {
             } else {
                 const auto code = static_cast<std::int16_t>(key == 'c' ? 8 : key == 'C' ? 27 : key);
                 pctKeyTrap_KeyPress(calculator, effects, code);
-                handlers += keyFor(code).action != KeyAction::None;
+                handlers += keyFor(code).handler != Handler::None;
             }
         }
         return handlers;
     }
-    const std::string& display() const { return calculator.readOut(); }
+    const std::string& display() const { return calculator.display(); }
     const CalculatorState& state() const { return calculator.state(); }
 };
 

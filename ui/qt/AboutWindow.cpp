@@ -1,8 +1,7 @@
 #include "AboutWindow.h"
 
-#include "AboutForm.h"
-#include "QtText.h"
-#include "Twips.h"
+#include "Convert.h"
+#include "Layout.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,7 +32,8 @@ AboutDialog::AboutDialog()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(qt(aboutCaption));
-    setFixedSize(px(aboutWidth), px(aboutHeight));
+    const PixelSize size = aboutClientSize(standardDpi);
+    setFixedSize(size.width, size.height);
 
     for (const AboutControl& row : aboutControls) {
         QWidget* widget = nullptr;
@@ -47,11 +47,9 @@ AboutDialog::AboutDialog()
         }
         case AboutKind::Label: {
             auto* label = new QLabel(qt(row.content), this);
-            if (row.black) {
-                QPalette palette = label->palette();
-                palette.setColor(QPalette::WindowText, Qt::black);
-                label->setPalette(palette);
-            }
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, qt(row.textColour, palette));
+            label->setPalette(palette);
             widget = label;
             break;
         }
@@ -63,15 +61,15 @@ AboutDialog::AboutDialog()
             break;
         }
         widget->setObjectName(qt(row.name));
-        widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
+        widget->setGeometry(qt(placeOf(row, standardDpi)));
     }
     m_ok->setFocus();
 }
 
 void AboutDialog::Form_Load(const QWidget& mainWindow)
 {
-    const QPoint mainCorner = mainWindow.frameGeometry().topLeft();
-    move(mainCorner.x() + px(rightOfMain), mainCorner.y() + px(belowMain));
+    const PixelSize offset = aboutOffset(standardDpi);
+    move(mainWindow.frameGeometry().topLeft() + QPoint(offset.width, offset.height));
 }
 
 void AboutDialog::cmdOK_Click()
@@ -93,15 +91,8 @@ void AboutDialog::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    for (const RuleLine& line : Line1) {
-        QPen pen(line.shadow ? palette().color(QPalette::Dark) : QColor(Qt::white));
-        pen.setWidth(line.widthPx);
-        pen.setCapStyle(Qt::FlatCap);
-        painter.setPen(pen);
-        // A pen wider than a pixel is centred on its line; keep its top edge on y.
-        const qreal y = px(line.y1) + line.widthPx / 2.0;
-        painter.drawLine(QPointF(px(line.x1), y), QPointF(px(line.x2), y));
-    }
+    for (const RuleLine& line : Line1)
+        painter.fillRect(qt(placeOf(line, standardDpi)), qt(line.colour, palette()));
 }
 
 } // namespace tallix

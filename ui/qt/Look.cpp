@@ -1,5 +1,8 @@
 #include "Look.h"
 
+#include "Convert.h"
+#include "MainForm.h"
+
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -24,6 +27,15 @@ QStyle* classicStyle()
 }
 
 } // namespace
+
+QFont displayFont()
+{
+    QFont font(qt(readOutFont.face));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(readOutFont.points);
+    font.setWeight(QFont::Weight(readOutFont.weight)); // Qt weighs fonts 100 to 900, as the form does
+    return font;
+}
 
 void giveKeypadLook(QPushButton* button)
 {

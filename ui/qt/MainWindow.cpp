@@ -1,15 +1,14 @@
 #include "MainWindow.h"
 
 #include "AboutWindow.h"
-#include "DisplayLabel.h"
+#include "Convert.h"
+#include "Display.h"
 #include "KeyTable.h"
 #include "KeyTrap.h"
+#include "Layout.h"
 #include "Look.h"
-#include "MainForm.h"
 #include "MenuKeys.h"
 #include "Platform.h"
-#include "QtText.h"
-#include "Twips.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -18,24 +17,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <algorithm>
-#include <map>
-#include <vector>
+#include <array>
 
 namespace tallix {
-
-namespace {
-
-QFont displayFont()
-{
-    QFont font(qt(readOutFont.face));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(readOutFont.points);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
-} // namespace
 
 MainWindow::MainWindow(const QString& regionalOnePointFive, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -54,70 +38,66 @@ MainWindow::MainWindow(const QString& regionalOnePointFive, QWidget* parent)
     m_keyTrap->setFocus();
 }
 
+// Qt scales pixels to the screen itself, so the layout is read at 96 dpi.
 void MainWindow::buildControls()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(px(clientWidth), px(clientHeight));
+    const PixelSize size = mainClientSize(standardDpi);
+    client->setFixedSize(size.width, size.height);
     client->setAutoFillBackground(true);
-    QPalette clientPalette = client->palette();
-    clientPalette.setColor(QPalette::Window, qt(windowColour));
-    clientPalette.setColor(QPalette::Button, qt(faceColour)); // every button face
-    client->setPalette(clientPalette);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, qt(windowColour));
+    palette.setColor(QPalette::Button, qt(faceColour)); // every button face
+    client->setPalette(palette);
     setCentralWidget(client);
 
-    std::map<std::string_view, QWidget*> containers{{"", client}};
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-
-    for (const ControlRow& row : mainControls) {
-        QWidget* parent = containers.at(row.container);
-        QWidget* widget = nullptr;
-        switch (row.kind) {
-        case ControlKind::Label: {
-            m_readOut = new DisplayLabel(parent);
-            QPalette palette = m_readOut->palette();
-            palette.setColor(QPalette::Window, qt(faceColour));
-            palette.setColor(QPalette::WindowText, qt(readOutTextColour));
-            m_readOut->setPalette(palette);
-            m_readOut->setAutoFillBackground(true);
-            m_readOut->setFont(displayFont());
-            m_readOut->setText(qt(row.caption));
-            widget = m_readOut;
-            break;
-        }
-        case ControlKind::Frame: {
-            auto* frame = new QFrame(parent);
-            frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            containers[row.name] = frame;
-            widget = frame;
-            break;
-        }
-        case ControlKind::KeyTrap:
-            m_keyTrap = new KeyTrap(parent);
-            connect(m_keyTrap, &KeyTrap::KeyPress, this, &MainWindow::pctKeyTrap_KeyPress);
-            widget = m_keyTrap;
-            break;
-        case ControlKind::Button: {
-            auto* button = new QPushButton(qt(row.caption), parent);
-            button->setAutoDefault(false);
-            giveKeypadLook(button);
-            connect(button, &QPushButton::clicked, this, [this, &row] { click(m_calculator, row); });
-            if (row.click == Click::cmdDec_Click)
-                m_decimalButton = button;
-            widget = button;
-            break;
-        }
-        }
-        widget->setObjectName(qt(tallix::objectName(row)));
-        widget->setAccessibleName(qt(row.accessibleName));
-        widget->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
-        if (widget->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(row.tabOrder, widget);
+    std::array<QWidget*, mainControls.size()> widgets{};
+    for (std::size_t i = 0; i < mainControls.size(); ++i) {
+        const ControlRow& row = mainControls[i];
+        const std::size_t container = containerRow(row);
+        widgets[i] = createControl(row, container == inClientArea ? client : widgets[container]);
+        widgets[i]->setObjectName(qt(tallix::objectName(row)));
+        widgets[i]->setAccessibleName(qt(row.accessibleName));
+        widgets[i]->setGeometry(qt(placeOf(row, standardDpi)));
     }
+    QWidget* previous = nullptr;
+    for (const std::size_t i : mainTabSequence) {
+        if (!takesFocus(mainControls[i].kind))
+            continue;
+        if (previous)
+            setTabOrder(previous, widgets[i]);
+        previous = widgets[i];
+    }
+}
 
-    std::sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+QWidget* MainWindow::createControl(const ControlRow& row, QWidget* parent)
+{
+    switch (row.kind) {
+    case ControlKind::Label:
+        m_display = new Display(parent);
+        m_display->setFont(displayFont());
+        m_display->setText(qt(row.caption));
+        return m_display;
+    case ControlKind::Frame: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return frame;
+    }
+    case ControlKind::KeyTrap:
+        m_keyTrap = new KeyTrap(parent);
+        connect(m_keyTrap, &KeyTrap::KeyPress, this, &MainWindow::pctKeyTrap_KeyPress);
+        return m_keyTrap;
+    case ControlKind::Button:
+        break;
+    }
+    auto* button = new QPushButton(qt(row.caption), parent);
+    button->setAutoDefault(false);
+    giveKeypadLook(button);
+    connect(button, &QPushButton::clicked, this, [this, &row] { m_calculator.run(pressOf(row)); });
+    if (row.click == Handler::cmdDec_Click)
+        m_decimalButton = button;
+    return button;
 }
 
 void MainWindow::buildMenu()
@@ -126,25 +106,20 @@ void MainWindow::buildMenu()
     auto* keys = new MenuKeys(menuBar());
     keys->watch(m_keyTrap);
     keys->watch(menuBar());
-    std::map<std::string_view, QMenu*> menus;
-    for (const MenuRow& row : mainMenu) {
-        if (row.parent.empty()) {
-            QMenu* menu = menuBar()->addMenu(qt(row.caption));
-            menu->setObjectName(qt(row.name));
-            keys->watch(menu);
-            menus[row.name] = menu;
+    std::array<QMenu*, mainMenu.size()> menus{};
+    for (std::size_t i = 0; i < mainMenu.size(); ++i) {
+        const MenuRow& row = mainMenu[i];
+        const std::size_t parent = parentMenuRow(row);
+        if (parent == inMenuBar) {
+            menus[i] = menuBar()->addMenu(qt(row.caption));
+            menus[i]->setObjectName(qt(row.name));
+            keys->watch(menus[i]);
             continue;
         }
-        QAction* action = menus.at(row.parent)->addAction(qt(row.caption));
+        QAction* action = menus[parent]->addAction(qt(row.caption));
         action->setObjectName(qt(row.name));
-        if (row.ctrlKey != 0)
-            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(row.ctrlKey)));
-        switch (row.command) {
-        case MenuCommand::Copy: connect(action, &QAction::triggered, this, &MainWindow::mnuCopy_Click); break;
-        case MenuCommand::Paste: connect(action, &QAction::triggered, this, &MainWindow::mnuPaste_Click); break;
-        case MenuCommand::About: connect(action, &QAction::triggered, this, &MainWindow::mnuAbout_Click); break;
-        case MenuCommand::None: break;
-        }
+        action->setShortcut(QKeySequence(qt(shortcutText(row)), QKeySequence::PortableText));
+        connect(action, &QAction::triggered, this, [this, &row] { (static_cast<MenuCommands&>(*this).*row.click)(); });
     }
 }
 
@@ -174,7 +149,7 @@ void MainWindow::pctKeyTrap_KeyPress(std::int16_t code)
 
 void MainWindow::mnuCopy_Click()
 {
-    setClipboardText(m_readOut->text());
+    setClipboardText(m_display->text());
 }
 
 void MainWindow::mnuPaste_Click()
@@ -194,7 +169,7 @@ void MainWindow::mnuAbout_Click()
 
 void MainWindow::displayChanged(std::string_view text)
 {
-    m_readOut->setText(qt(text));
+    m_display->setText(qt(text));
 }
 
 void MainWindow::beep()

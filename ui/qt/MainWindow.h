@@ -1,10 +1,11 @@
-// The calculator window on Qt: builds its controls and menu from the window
-// description, sends clicks, typed characters and menu commands to the
-// calculator and shows the display text it reports. The arithmetic and the
-// display rules are the calculator's; this class only wires and draws.
+// The calculator window on Qt: creates the controls and menu that Layout
+// places, sends clicks, typed characters and menu commands to the calculator
+// and shows the display text it reports. The arithmetic and the display
+// rules are the calculator's; this class only wires and draws.
 #pragma once
 
 #include "Calculator.h"
+#include "MainForm.h"
 
 #include <QMainWindow>
 
@@ -15,10 +16,10 @@ class QPushButton;
 namespace tallix {
 
 class AboutWindow;
-class DisplayLabel;
+class Display;
 class KeyTrap;
 
-class MainWindow : public QMainWindow, private Effects {
+class MainWindow : public QMainWindow, public MenuCommands, private Effects {
     Q_OBJECT
 
 public:
@@ -31,9 +32,9 @@ public:
     const Calculator& calculator() const { return m_calculator; }
 
     void pctKeyTrap_KeyPress(std::int16_t code);
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void mnuAbout_Click();
+    void mnuCopy_Click() override;
+    void mnuPaste_Click() override;
+    void mnuAbout_Click() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,11 +48,12 @@ private:
     void setDecimalCaption(std::string_view caption) override;
 
     void buildControls();
+    QWidget* createControl(const ControlRow& row, QWidget* parent);
     void buildMenu();
 
     Calculator m_calculator{*this};
     AboutWindow* m_about = nullptr;
-    DisplayLabel* m_readOut = nullptr;
+    Display* m_display = nullptr;
     KeyTrap* m_keyTrap = nullptr;
     QPushButton* m_decimalButton = nullptr;
 };

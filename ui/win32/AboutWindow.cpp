@@ -1,9 +1,8 @@
 #include "AboutWindow.h"
 
-#include "AboutForm.h"
+#include "Convert.h"
+#include "Layout.h"
 #include "Picture.h"
-#include "Twips.h"
-#include "Wide.h"
 
 namespace tallix {
 
@@ -49,14 +48,15 @@ void AboutWindow::load()
     m_font = createDialogFont();
     m_result = 0;
 
-    RECT outer{0, 0, px(aboutWidth, m_dpi), px(aboutHeight, m_dpi)};
+    const PixelSize client = aboutClientSize(m_dpi);
+    RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, aboutStyle, FALSE, aboutExStyle);
     create(L"TallixAbout", wide(aboutCaption), {aboutExStyle, aboutStyle, outer, m_mainWindow, nullptr},
            GetSysColorBrush(COLOR_BTNFACE));
 
     for (std::size_t i = 0; i < aboutControls.size(); ++i) {
         const AboutControl& row = aboutControls[i];
-        const RECT rect = pixelRect(row.left, row.top, row.width, row.height, m_dpi);
+        const RECT place = rect(placeOf(row, m_dpi));
         const wchar_t* windowClass = L"STATIC";
         DWORD style = WS_CHILD | WS_VISIBLE;
         int id = firstControlId + static_cast<int>(i);
@@ -75,7 +75,7 @@ void AboutWindow::load()
             break;
         }
         HWND control = CreateWindowExW(0, windowClass, row.kind == AboutKind::Image ? L"" : wide(row.content).c_str(),
-                                       style, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                       style, place.left, place.top, place.right - place.left, place.bottom - place.top,
                                        hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        GetModuleHandleW(nullptr), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
@@ -88,7 +88,8 @@ void AboutWindow::Form_Load()
 {
     RECT main;
     GetWindowRect(m_mainWindow, &main);
-    SetWindowPos(hwnd(), nullptr, main.left + px(rightOfMain, m_dpi), main.top + px(belowMain, m_dpi), 0, 0,
+    const PixelSize offset = aboutOffset(m_dpi);
+    SetWindowPos(hwnd(), nullptr, main.left + offset.width, main.top + offset.height, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -120,16 +121,10 @@ void AboutWindow::paint()
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
     for (const RuleLine& line : Line1) {
-        LOGBRUSH brush{BS_SOLID, line.shadow ? GetSysColor(COLOR_BTNSHADOW) : RGB(255, 255, 255), 0};
-        HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, static_cast<DWORD>(line.widthPx), &brush, 0,
-                                nullptr);
-        const HGDIOBJ old = SelectObject(dc, pen);
-        // A pen wider than a pixel is centred on its line; keep its top edge on y.
-        const int y = px(line.y1, m_dpi) + line.widthPx / 2;
-        MoveToEx(dc, px(line.x1, m_dpi), y, nullptr);
-        LineTo(dc, px(line.x2, m_dpi), y);
-        SelectObject(dc, old);
-        DeleteObject(pen);
+        const RECT area = rect(placeOf(line, m_dpi));
+        const HBRUSH brush = CreateSolidBrush(rgb(line.colour));
+        FillRect(dc, &area, brush);
+        DeleteObject(brush);
     }
     EndPaint(hwnd(), &ps);
 }
@@ -164,10 +159,9 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     case WM_CTLCOLORSTATIC: {
-        const AboutControl* row = rowOf(reinterpret_cast<HWND>(lParam));
-        if (row && row->black) {
+        if (const AboutControl* row = rowOf(reinterpret_cast<HWND>(lParam))) {
             auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, RGB(0, 0, 0));
+            SetTextColor(dc, rgb(row->textColour));
             SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }

@@ -4,7 +4,7 @@
 // time. Nothing of it is built before the first showing.
 #pragma once
 
-#include "Drawing.h"
+#include "Look.h"
 #include "Window.h"
 
 namespace tallix {

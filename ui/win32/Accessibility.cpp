@@ -1,6 +1,6 @@
 #include "Accessibility.h"
 
-#include "Wide.h"
+#include "Convert.h"
 
 #include <oleacc.h>
 

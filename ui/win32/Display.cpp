@@ -1,90 +1,29 @@
 #include "Display.h"
 
-#include "DisplayMarks.h"
-#include "Wide.h"
+#include "Convert.h"
+#include "DisplayText.h"
+#include "MainForm.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tallix {
 
-namespace {
-
-constexpr wchar_t ellipsis[] = L"\u2026";
-constexpr int margin = 3; // the border and two pixels
-
-int textWidth(HDC dc, std::wstring_view text)
+Display::Display(HWND parent, RECT rect, HFONT font, HBRUSH background) : m_font(font), m_background(background)
 {
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
-    return size.cx;
-}
-
-bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-
-std::wstring withVisibleMarks(std::wstring_view text)
-{
-    std::wstring marked;
-    marked.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool pair = isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
-        const char32_t c = pair ? 0x10000 + ((text[i] - 0xD800u) << 10) + (text[i + 1] - 0xDC00u) : text[i];
-        const char32_t mark = visibleMark(c);
-        if (mark == c)
-            marked += text.substr(i, pair ? 2 : 1);
-        else
-            marked += static_cast<wchar_t>(mark); // every mark is a single UTF-16 unit
-        i += pair;
-    }
-    return marked;
-}
-
-} // namespace
-
-Display::Display(HWND parent, RECT rect, HFONT font, HBRUSH background, COLORREF textColour)
-    : m_font(font), m_background(background), m_textColour(textColour)
-{
-    create(L"TallixReadOut", L"", {0, WS_CHILD | WS_VISIBLE, rect, parent, nullptr}, nullptr);
+    create(L"TallixDisplay", L"", {0, WS_CHILD | WS_VISIBLE, rect, parent, nullptr}, nullptr);
 }
 
 void Display::setText(std::string_view text)
 {
     m_text = wide(text);
-    SetWindowTextW(hwnd(), m_text.c_str());
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-std::wstring Display::visibleText(HDC dc, std::wstring_view text, int width)
+void Display::setFont(HFONT font)
 {
-    // Even the narrowest glyph is a pixel wide, so no more characters than
-    // pixels can ever show.
-    const std::size_t limit = static_cast<std::size_t>(std::max(width, 1)) + 1;
-    std::wstring_view tail = text;
-    if (tail.size() > limit) {
-        std::size_t start = tail.size() - limit;
-        if (isLowSurrogate(tail[start]))
-            ++start; // never split a character
-        tail.remove_prefix(start);
-    }
-    const std::wstring marked = withVisibleMarks(tail);
-    if (tail.size() == text.size() && textWidth(dc, marked) <= width)
-        return marked;
-
-    // The longest end of the tail that fits beside the ellipsis; a cut text
-    // always shows the ellipsis, even when that end is empty.
-    const int room = width - textWidth(dc, ellipsis);
-    const std::wstring_view ending = marked;
-    std::size_t low = 0, high = ending.size(); // ending.substr(high) always fits
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (textWidth(dc, ending.substr(middle)) <= room)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    if (high < ending.size() && isLowSurrogate(ending[high]))
-        ++high;
-    return ellipsis + std::wstring(ending.substr(high));
+    m_font = font;
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void Display::paint()
@@ -94,15 +33,24 @@ void Display::paint()
     RECT area;
     GetClientRect(hwnd(), &area);
     FillRect(dc, &area, m_background);
-    FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    const HBRUSH border = CreateSolidBrush(rgb(readOutBorderColour));
+    FrameRect(dc, &area, border);
+    DeleteObject(border);
 
-    InflateRect(&area, -margin, 0);
+    const int inset = px(readOutInset, GetDeviceCaps(dc, LOGPIXELSX));
+    InflateRect(&area, -inset, 0);
     const HGDIOBJ oldFont = SelectObject(dc, m_font);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, m_textColour);
+    SetTextColor(dc, rgb(readOutTextColour));
+    const auto textWidth = [dc](std::u16string_view part) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, wide(part).data(), static_cast<int>(part.size()), &size);
+        return static_cast<int>(size.cx);
+    };
     // Forced left to right, characters stand in the order of the text: a
     // Hebrew letter between two digits does not swap them.
-    const std::wstring shown = L"\u202D" + visibleText(dc, m_text, area.right - area.left) + L"\u202C";
+    const std::wstring shown =
+        L"\u202D" + std::wstring(wide(visibleText(utf16(m_text), area.right - area.left, textWidth))) + L"\u202C";
     DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &area,
               DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
@@ -114,6 +62,17 @@ LRESULT Display::handle(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_PAINT: paint(); return 0;
     case WM_ERASEBKGND: return 1; // paint() covers every pixel
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(m_text.size());
+    case WM_GETTEXT: {
+        // As much as fits in the caller's buffer, always ended by a zero.
+        if (wParam == 0 || lParam == 0)
+            return 0;
+        const std::size_t count = std::min<std::size_t>(m_text.size(), wParam - 1);
+        auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+        std::memcpy(buffer, m_text.data(), count * sizeof(wchar_t));
+        buffer[count] = L'\0';
+        return static_cast<LRESULT>(count);
+    }
     }
     return Window::handle(message, wParam, lParam);
 }

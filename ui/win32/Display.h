@@ -1,9 +1,8 @@
-// The one-line display: right-aligned text on the face colour inside a
-// one-pixel black border. A text too wide for it shows its end, where typing
-// happens, after an ellipsis, on one line; only a tail that can fit is ever
-// measured, so a 1 MiB paste costs no more to draw. Line breaks, controls
-// and direction marks are drawn as visible marks, left to right. Its window
-// text is the display text, whole, for screen readers.
+// The one-line display on Win32: right-aligned text on the face colour inside
+// a one-pixel border. What it draws for its text (marks, the ellipsis, the
+// tail that fits) is DisplayText's; it only paints that, left to right. The
+// text stays in the program: asked for its window text, the display answers
+// from it, so a huge paste never lands in the desktop's shared heap.
 #pragma once
 
 #include "Window.h"
@@ -16,13 +15,13 @@ namespace tallix {
 class Display : public Window {
 public:
     // font and background are the caller's and outlive the display.
-    Display(HWND parent, RECT rect, HFONT font, HBRUSH background, COLORREF textColour);
+    Display(HWND parent, RECT rect, HFONT font, HBRUSH background);
 
     // Called only when the text changed.
     void setText(std::string_view text);
+    const std::wstring& text() const { return m_text; }
 
-    // The part of text drawn in width pixels with the font selected in dc.
-    static std::wstring visibleText(HDC dc, std::wstring_view text, int width);
+    void setFont(HFONT font);
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -31,7 +30,6 @@ private:
     std::wstring m_text;
     HFONT m_font;
     HBRUSH m_background;
-    COLORREF m_textColour;
 };
 
 } // namespace tallix

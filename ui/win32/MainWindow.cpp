@@ -1,47 +1,40 @@
 #include "MainWindow.h"
 
 #include "AboutWindow.h"
+#include "Convert.h"
 #include "KeyTable.h"
-#include "MainForm.h"
+#include "Layout.h"
 #include "Platform.h"
-#include "Twips.h"
-#include "Wide.h"
-
-#include <algorithm>
-#include <map>
-#include <utility>
 
 namespace tallix {
 
 namespace {
 
-// Control ids: a button's row in mainControls; menu commands after them.
+// Control ids: a button's row in mainControls; menu commands by their row in mainMenu.
 constexpr int firstControlId = 100;
 constexpr int firstCommandId = 1000;
 
 constexpr DWORD mainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; // fixed border
 
-int commandId(MenuCommand command) { return firstCommandId + static_cast<int>(command); }
-
 } // namespace
 
 MainWindow::MainWindow(std::string_view regionalOnePointFive)
     : m_dpi(systemDpi()), m_windowBrush(CreateSolidBrush(rgb(windowColour))),
-      m_faceBrush(CreateSolidBrush(rgb(faceColour))), m_readOutFont(createFont(readOutFont, m_dpi)),
+      m_faceBrush(CreateSolidBrush(rgb(faceColour))), m_displayFont(createFont(readOutFont, m_dpi)),
       m_buttonFont(createDialogFont())
 {
-    RECT outer{0, 0, px(clientWidth, m_dpi), px(clientHeight, m_dpi)};
+    const PixelSize client = mainClientSize(m_dpi);
+    RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, mainStyle, TRUE, 0);
     // Windows chooses where the window opens; the program only sizes it.
     const RECT placed{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + (outer.right - outer.left),
                       CW_USEDEFAULT + (outer.bottom - outer.top)};
     create(L"TallixMain", wide(mainCaption), {0, mainStyle, placed, nullptr, buildMenu()}, m_windowBrush.get());
     // A menu bar that wraps takes more height than AdjustWindowRectEx allowed for.
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + px(clientWidth, m_dpi) - client.right,
-                 outer.bottom - outer.top + px(clientHeight, m_dpi) - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT actual;
+    GetClientRect(hwnd(), &actual);
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + client.width - actual.right,
+                 outer.bottom - outer.top + client.height - actual.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     buildControls();
     m_calculator.Form_Load(regionalOnePointFive);
@@ -55,71 +48,65 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildControls()
 {
-    std::map<std::string_view, HWND> containers{{"", hwnd()}};
-    std::vector<std::pair<int, HWND>> tabOrder;
-
     for (std::size_t i = 0; i < mainControls.size(); ++i) {
-        const ControlRow& row = mainControls[i];
-        const HWND parent = containers.at(row.container);
-        const RECT rect = pixelRect(row.left, row.top, row.width, row.height, m_dpi);
-        HWND control = nullptr;
-        switch (row.kind) {
-        case ControlKind::Label:
-            m_readOut = std::make_unique<Display>(parent, rect, m_readOutFont.get(), m_faceBrush.get(),
-                                                  rgb(readOutTextColour));
-            m_readOut->setText(row.caption);
-            control = m_readOut->hwnd();
-            break;
-        case ControlKind::Frame:
-            m_frames.push_back(std::make_unique<Frame>(parent, rect, m_windowBrush.get()));
-            control = m_frames.back()->hwnd();
-            containers[row.name] = control;
-            break;
-        case ControlKind::KeyTrap:
-            m_keyTrap = std::make_unique<KeyTrap>(parent, rect, [this](std::int16_t code) { pctKeyTrap_KeyPress(code); });
-            control = m_keyTrap->hwnd();
-            break;
-        case ControlKind::Button:
-            control = CreateWindowExW(0, L"BUTTON", wide(row.caption).c_str(),
-                                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, rect.left, rect.top,
-                                      rect.right - rect.left, rect.bottom - rect.top, parent,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)),
-                                      GetModuleHandleW(nullptr), nullptr);
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.get()), FALSE);
-            if (row.click == Click::cmdDec_Click)
-                m_decimalButton = control;
-            break;
-        }
-        m_names.setName(control, row.accessibleName);
-        tabOrder.emplace_back(row.tabOrder, control);
+        const std::size_t container = containerRow(mainControls[i]);
+        m_controls[i] = createControl(i, container == inClientArea ? hwnd() : m_controls[container]);
+        m_names.setName(m_controls[i], mainControls[i].accessibleName);
     }
-
     // The tab order is the order of the windows among their siblings.
-    std::sort(tabOrder.begin(), tabOrder.end());
-    for (const auto& [place, control] : tabOrder)
-        SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (const std::size_t i : mainTabSequence)
+        SetWindowPos(m_controls[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+HWND MainWindow::createControl(std::size_t row, HWND parent)
+{
+    const ControlRow& control = mainControls[row];
+    const RECT place = rect(placeOf(control, m_dpi));
+    switch (control.kind) {
+    case ControlKind::Label:
+        m_display = std::make_unique<Display>(parent, place, m_displayFont.get(), m_faceBrush.get());
+        m_display->setText(control.caption);
+        return m_display->hwnd();
+    case ControlKind::Frame:
+        m_frames.push_back(std::make_unique<Frame>(parent, place, m_windowBrush.get()));
+        return m_frames.back()->hwnd();
+    case ControlKind::KeyTrap:
+        m_keyTrap = std::make_unique<KeyTrap>(parent, place, [this](std::int16_t code) { pctKeyTrap_KeyPress(code); });
+        return m_keyTrap->hwnd();
+    case ControlKind::Button:
+        break;
+    }
+    const HWND button = CreateWindowExW(0, L"BUTTON", wide(control.caption).c_str(),
+                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, place.left, place.top,
+                                        place.right - place.left, place.bottom - place.top, parent,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + row)),
+                                        GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.get()), FALSE);
+    if (control.click == Handler::cmdDec_Click)
+        m_decimalButton = button;
+    return button;
 }
 
 HMENU MainWindow::buildMenu()
 {
     HMENU bar = CreateMenu();
-    std::map<std::string_view, HMENU> menus;
+    std::array<HMENU, mainMenu.size()> menus{};
     std::vector<ACCEL> accelerators;
-    for (const MenuRow& row : mainMenu) {
+    for (std::size_t i = 0; i < mainMenu.size(); ++i) {
+        const MenuRow& row = mainMenu[i];
+        const std::size_t parent = parentMenuRow(row);
         std::wstring caption = wide(row.caption);
-        if (row.parent.empty()) {
-            HMENU menu = CreatePopupMenu();
-            AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), caption.c_str());
-            menus[row.name] = menu;
+        if (parent == inMenuBar) {
+            menus[i] = CreatePopupMenu();
+            AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menus[i]), caption.c_str());
             continue;
         }
-        const int id = commandId(row.command);
+        const auto id = static_cast<WORD>(firstCommandId + i);
         if (row.ctrlKey != 0) {
-            caption += L"\tCtrl+";
-            caption += static_cast<wchar_t>(row.ctrlKey);
-            accelerators.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(row.ctrlKey), static_cast<WORD>(id)});
+            caption += L"\t" + wide(shortcutText(row));
+            accelerators.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(row.ctrlKey), id});
         }
-        AppendMenuW(menus.at(row.parent), MF_STRING, static_cast<UINT_PTR>(id), caption.c_str());
+        AppendMenuW(menus[parent], MF_STRING, id, caption.c_str());
     }
     m_accelerators = CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
     return bar;
@@ -167,19 +154,16 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void MainWindow::command(int id, int notification)
 {
-    const int row = id - firstControlId;
-    if (row >= 0 && row < static_cast<int>(mainControls.size())) {
+    const auto control = static_cast<std::size_t>(id - firstControlId);
+    if (id >= firstControlId && control < mainControls.size()) {
         // An owner-drawn button reports a quick second click as a double click.
         if (notification == BN_CLICKED || notification == BN_DOUBLECLICKED)
-            click(m_calculator, mainControls[static_cast<std::size_t>(row)]);
+            m_calculator.run(pressOf(mainControls[control]));
         return;
     }
-    if (id == commandId(MenuCommand::Copy))
-        mnuCopy_Click();
-    else if (id == commandId(MenuCommand::Paste))
-        mnuPaste_Click();
-    else if (id == commandId(MenuCommand::About))
-        mnuAbout_Click();
+    const auto item = static_cast<std::size_t>(id - firstCommandId);
+    if (id >= firstCommandId && item < mainMenu.size() && mainMenu[item].click)
+        (static_cast<MenuCommands&>(*this).*mainMenu[item].click)();
 }
 
 void MainWindow::pctKeyTrap_KeyPress(std::int16_t code)
@@ -189,7 +173,7 @@ void MainWindow::pctKeyTrap_KeyPress(std::int16_t code)
 
 void MainWindow::mnuCopy_Click()
 {
-    setClipboardText(hwnd(), m_calculator.readOut());
+    setClipboardText(hwnd(), m_calculator.display());
 }
 
 void MainWindow::mnuPaste_Click()
@@ -205,8 +189,8 @@ void MainWindow::mnuAbout_Click()
 
 void MainWindow::displayChanged(std::string_view text)
 {
-    m_readOut->setText(text);
-    m_names.setValue(m_readOut->hwnd(), text);
+    m_display->setText(text);
+    m_names.setValue(m_display->hwnd(), text);
 }
 
 void MainWindow::beep()

@@ -1,5 +1,5 @@
-// The calculator window on Win32: builds its controls, menu and accelerators
-// from the window description, sends clicks, typed characters and menu
+// The calculator window on Win32: creates the controls, menu and
+// accelerators that Layout places, sends clicks, typed characters and menu
 // commands to the calculator and shows the display text it reports. The
 // arithmetic and the display rules are the calculator's; this class only
 // wires and draws.
@@ -8,11 +8,13 @@
 #include "Accessibility.h"
 #include "Calculator.h"
 #include "Display.h"
-#include "Drawing.h"
 #include "Frame.h"
 #include "KeyTrap.h"
+#include "Look.h"
+#include "MainForm.h"
 #include "Window.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -22,7 +24,7 @@ namespace tallix {
 
 class AboutWindow;
 
-class MainWindow : public Window, private Effects {
+class MainWindow : public Window, public MenuCommands, private Effects {
 public:
     // regionalOnePointFive: 1.5 written by the user's regional settings.
     explicit MainWindow(std::string_view regionalOnePointFive);
@@ -37,9 +39,9 @@ public:
     bool translateAccelerator(MSG& message);
 
     void pctKeyTrap_KeyPress(std::int16_t code);
-    void mnuCopy_Click();
-    void mnuPaste_Click();
-    void mnuAbout_Click();
+    void mnuCopy_Click() override;
+    void mnuPaste_Click() override;
+    void mnuAbout_Click() override;
 
 private:
     // Effects
@@ -51,22 +53,24 @@ private:
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void buildControls();
+    HWND createControl(std::size_t row, HWND parent);
     HMENU buildMenu();
     void command(int id, int notification);
 
     const int m_dpi;
     GdiObject<HBRUSH> m_windowBrush;
     GdiObject<HBRUSH> m_faceBrush;
-    GdiObject<HFONT> m_readOutFont;
+    GdiObject<HFONT> m_displayFont;
     GdiObject<HFONT> m_buttonFont;
     HACCEL m_accelerators = nullptr;
     AccessibleNames m_names;
 
     Calculator m_calculator{*this};
     AboutWindow* m_about = nullptr;
-    std::unique_ptr<Display> m_readOut;
+    std::unique_ptr<Display> m_display;
     std::unique_ptr<KeyTrap> m_keyTrap;
     std::vector<std::unique_ptr<Frame>> m_frames;
+    std::array<HWND, mainControls.size()> m_controls{}; // by row
     HWND m_decimalButton = nullptr;
 };
 

@@ -1,6 +1,6 @@
 #include "Picture.h"
 
-#include "Wide.h"
+#include "Convert.h"
 
 #include <ole2.h>
 #include <olectl.h>

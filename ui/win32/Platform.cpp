@@ -1,6 +1,6 @@
 #include "Platform.h"
 
-#include "Wide.h"
+#include "Convert.h"
 
 #include <cstring>
 

@@ -58,14 +58,14 @@ TEST_F(AboutWindowTest, MainWindowWaitsWhileOpen)
         QTest::keyClick(window.windowHandle(), Qt::Key_5);
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, button("cmdNum7")->mapTo(&window, QPoint(10, 10)));
         QTest::keyClick(window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(display(), "0") << "no keys, clicks or menu commands reach the calculator";
+        EXPECT_EQ(displayText(), "0") << "no keys, clicks or menu commands reach the calculator";
         static_cast<QDialog*>(modal)->accept();
     });
     window.mnuAbout_Click();
     EXPECT_TRUE(openedThroughMenu);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == keyTrap(); }));
     QTest::keyClick(window.windowHandle(), Qt::Key_8);
-    EXPECT_EQ(display(), "8") << "typing works at once after closing";
+    EXPECT_EQ(displayText(), "8") << "typing works at once after closing";
 }
 
 TEST(Pictures, AboutPictureIsA48By100BaselineJpeg)

@@ -1,6 +1,6 @@
 #include "MainForm.h"
-#include "Platform.h"
-#include "QtText.h"
+#include "qt/Platform.h"
+#include "qt/Convert.h"
 #include "UiDriver.h"
 
 #include <QMenuBar>
@@ -16,11 +16,11 @@ protected:
     QImage drawnAfterPasting(const QString& text)
     {
         paste(text);
-        return readOut()->grab(readOut()->contentsRect()).toImage();
+        return display()->grab(display()->rect().adjusted(1, 1, -1, -1)).toImage();
     }
 };
 
-QString shown(const DisplayLabel* readOut) { return readOut->visibleText(readOut->contentsRect().width()); }
+QString shown(const Display* display) { return display->visibleText(); }
 
 // The box around every pixel of the display's drawing that is not the background.
 QRect ink(const QImage& image)
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, ClicksAndKeysReachTheCalculatorAndTheFocusReturns)
                 type(step);
             EXPECT_EQ(QApplication::focusWidget(), keyTrap()) << c.name << " after " << step.toStdString();
         }
-        EXPECT_EQ(display(), c.display) << c.name;
+        EXPECT_EQ(displayText(), c.display) << c.name;
     }
 }
 
@@ -103,11 +103,11 @@ TEST_F(MainWindowTest, CopyAndPasteUseTheClipboard)
     for (const QString& text : {QString("abc"), QString(" 7 "), QString("Жж"), QString(), QString("5")}) {
         clipboard->setText(text);
         QTest::keyClick(keyTrap(), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(display(), text) << "Paste shows the text unchanged";
+        EXPECT_EQ(displayText(), text) << "Paste shows the text unchanged";
         EXPECT_EQ(QApplication::focusWidget(), keyTrap());
     }
     type("=");
-    EXPECT_EQ(display(), "7") << "the pasted text is the entry";
+    EXPECT_EQ(displayText(), "7") << "the pasted text is the entry";
 }
 
 TEST_F(MainWindowTest, ErrorBoxIsCriticalWithOneOkButtonAndTypingGoesOn)
@@ -125,10 +125,10 @@ TEST_F(MainWindowTest, ErrorBoxIsCriticalWithOneOkButtonAndTypingGoesOn)
     });
     type("5/0=");
     EXPECT_TRUE(answered);
-    EXPECT_EQ(display(), "5");
+    EXPECT_EQ(displayText(), "5");
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == keyTrap(); }));
     type("1");
-    EXPECT_EQ(display(), "1") << "typing works at once";
+    EXPECT_EQ(displayText(), "1") << "typing works at once";
 }
 
 TEST_F(MainWindowTest, ButtonFacesAreTheDisplayColourWithPressAndFocusShown)
@@ -161,14 +161,14 @@ TEST_F(MainWindowTest, MenuBarItemHighlightedWhileTheMenuBarHoldsTheKeyboard)
 TEST_F(MainWindowTest, LongTextShowsItsEndAfterAWholeEllipsisOnOneLine)
 {
     paste(QString(1 << 20, '1') + "2345");
-    EXPECT_TRUE(shown(readOut()).endsWith("2345"));
-    EXPECT_LT(shown(readOut()).size(), 200) << "only a tail that can fit is laid out";
-    EXPECT_EQ(display().size(), (1 << 20) + 4) << "the text itself is kept whole";
+    EXPECT_TRUE(shown(display()).endsWith("2345"));
+    EXPECT_LT(shown(display()).size(), 200) << "only a tail that can fit is laid out";
+    EXPECT_EQ(displayText().size(), (1 << 20) + 4) << "the text itself is kept whole";
 
     paste("1" + QString(100000, QChar(0x0301)));
-    EXPECT_TRUE(shown(readOut()).startsWith(QChar(0x2026))) << "a cut tail of marks still shows that it is cut";
+    EXPECT_TRUE(shown(display()).startsWith(QChar(0x2026))) << "a cut tail of marks still shows that it is cut";
 
-    const int lineHeight = readOut()->fontMetrics().height();
+    const int lineHeight = display()->fontMetrics().height();
     for (const QString& pasted : {QString("1234567890\n").repeated(4), QString("1234\u20285678")}) {
         const QRect box = ink(drawnAfterPasting(pasted));
         EXPECT_LE(box.height(), lineHeight) << pasted.toStdString();
@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, InvisibleCharactersShowAsMarks)
     };
     for (const auto& c : cases) {
         paste(c.pasted);
-        EXPECT_EQ(shown(readOut()), c.shown) << c.name;
+        EXPECT_EQ(shown(display()), c.shown) << c.name;
         window.mnuCopy_Click();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), c.pasted) << c.name << ": Copy gives the text as pasted";
     }

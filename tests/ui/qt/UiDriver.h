@@ -3,9 +3,9 @@
 // from a timer so that a test never blocks on it.
 #pragma once
 
-#include "AboutWindow.h"
-#include "DisplayLabel.h"
-#include "MainWindow.h"
+#include "qt/AboutWindow.h"
+#include "qt/Display.h"
+#include "qt/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,8 +47,8 @@ protected:
 
     QPushButton* button(const char* name) { return window.findChild<QPushButton*>(QString::fromLatin1(name)); }
     QWidget* keyTrap() { return window.findChild<QWidget*>(QStringLiteral("pctKeyTrap")); }
-    DisplayLabel* readOut() { return window.findChild<DisplayLabel*>(QStringLiteral("lblReadOut")); }
-    QString display() { return readOut()->text(); }
+    Display* display() { return window.findChild<Display*>(QStringLiteral("lblReadOut")); }
+    QString displayText() { return display()->text(); }
 
     // Sends each character as typed text, Cyrillic included.
     void type(const QString& text)

@@ -1,6 +1,6 @@
-#include "DisplayAccessible.h"
+#include "Accessibility.h"
 
-#include "DisplayLabel.h"
+#include "Display.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -11,9 +11,9 @@ namespace {
 
 // Read only: no caret, no selection, and no character geometry, since what
 // is drawn may be a cut and marked tail of the text.
-class DisplayLabelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class DisplayAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit DisplayLabelAccessible(DisplayLabel* readOut) : QAccessibleWidget(readOut, QAccessible::StaticText) {}
+    explicit DisplayAccessible(Display* display) : QAccessibleWidget(display, QAccessible::StaticText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -25,9 +25,9 @@ public:
     using QAccessibleWidget::text;
     QString text(int startOffset, int endOffset) const override
     {
-        return readOutText().mid(startOffset, endOffset - startOffset);
+        return displayText().mid(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return static_cast<int>(readOutText().size()); }
+    int characterCount() const override { return static_cast<int>(displayText().size()); }
 
     void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
     int selectionCount() const override { return 0; }
@@ -47,13 +47,13 @@ public:
     }
 
 private:
-    const QString& readOutText() const { return static_cast<const DisplayLabel*>(widget())->text(); }
+    const QString& displayText() const { return static_cast<const Display*>(widget())->text(); }
 };
 
-QAccessibleInterface* displayLabelAccessibleFactory(const QString& className, QObject* object)
+QAccessibleInterface* displayAccessibleFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("tallix::DisplayLabel") && object && object->isWidgetType())
-        return new DisplayLabelAccessible(static_cast<DisplayLabel*>(object));
+    if (className == QLatin1String("tallix::Display") && object && object->isWidgetType())
+        return new DisplayAccessible(static_cast<Display*>(object));
     return nullptr;
 }
 
@@ -61,14 +61,14 @@ QAccessibleInterface* displayLabelAccessibleFactory(const QString& className, QO
 
 void installDisplayAccessibility()
 {
-    QAccessible::installFactory(displayLabelAccessibleFactory);
+    QAccessible::installFactory(displayAccessibleFactory);
 }
 
-void announceDisplayChange(DisplayLabel* readOut, const QString& before)
+void announceDisplayChange(Display* display, const QString& before)
 {
     if (!QAccessible::isActive())
         return;
-    QAccessibleTextUpdateEvent event(readOut, 0, before, readOut->text());
+    QAccessibleTextUpdateEvent event(display, 0, before, display->text());
     QAccessible::updateAccessibility(&event);
 }
 

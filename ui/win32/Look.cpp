@@ -1,7 +1,7 @@
-#include "Drawing.h"
+#include "Look.h"
 
+#include "Convert.h"
 #include "Twips.h"
-#include "Wide.h"
 
 #include <cmath>
 #include <string>
@@ -14,18 +14,6 @@ int systemDpi()
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : standardDpi;
-}
-
-RECT pixelRect(int left, int top, int width, int height, int dpi)
-{
-    const int x = px(left, dpi);
-    const int y = px(top, dpi);
-    return {x, y, x + px(width, dpi), y + px(height, dpi)};
-}
-
-COLORREF rgb(Colour colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
 }
 
 GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi)

@@ -1,9 +1,8 @@
-// What the Win32 windows draw with: the system density, twips to pixel
-// rectangles, colours and fonts from the window descriptions, and the face of
-// an owner-drawn button. GDI objects are held by GdiObject and freed with it.
+// How the Win32 windows look: the system density, the fonts of the window
+// descriptions, and the face of an owner-drawn button. GDI objects are held
+// by GdiObject and freed with it.
 #pragma once
 
-#include "Colour.h"
 #include "MainForm.h"
 
 #include <windows.h>
@@ -21,11 +20,6 @@ using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiDeleter>;
 
 // Dots per inch of the screen, as the manifest's DPI awareness lets the program see them.
 int systemDpi();
-
-// Left, top, width and height in twips to a pixel rectangle.
-RECT pixelRect(int left, int top, int width, int height, int dpi);
-
-COLORREF rgb(Colour colour);
 
 // The display's face, size, weight and character set at the given density.
 GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi);

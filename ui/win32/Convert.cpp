@@ -1,6 +1,4 @@
-#include "Wide.h"
-
-#include <windows.h>
+#include "Convert.h"
 
 #include <climits>
 
@@ -25,6 +23,18 @@ std::string utf8(std::wstring_view wide)
     std::string result(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, result.data(), static_cast<int>(result.size()), nullptr, nullptr);
     return result;
+}
+
+COLORREF rgb(Colour colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+COLORREF rgb(FormColour colour)
+{
+    if (const auto* own = std::get_if<Colour>(&colour))
+        return rgb(*own);
+    return GetSysColor(std::get<SystemColour>(colour) == SystemColour::Text ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW);
 }
 
 } // namespace tallix

@@ -1,0 +1,51 @@
+#include "DisplayText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace tallix {
+namespace {
+
+// A font in which every UTF-16 unit is 5 pixels wide, combining acute accents none.
+int fiveEach(std::u16string_view text)
+{
+    return 5 * static_cast<int>(text.size() - std::count(text.begin(), text.end(), u'\u0301'));
+}
+
+TEST(DisplayText, ShowsTheWholeTextOrItsEndAfterAnEllipsis)
+{
+    const struct {
+        const char* name;
+        std::u16string text;
+        int width;
+        std::u16string shown;
+    } cases[] = {
+        {"Fits", u"12345", 25, u"12345"},
+        {"CutToTheEnd", u"1234567", 25, u"…4567"},
+        {"NothingButTheEllipsis", u"123", 4, u"…"},
+        {"MarksForInvisibleCharacters", u"1\t2\u202E3\u20294", 100, u"1⇥2�3¶4"},
+        {"LineBreaks", u"12\n34\r\n", 100, u"12↵34↵↵"},
+        {"CharacterBeyondTheBmpWhole", u"12😀", 20, u"12😀"},
+        {"CharacterBeyondTheBmpNeverSplit", u"1😀😀", 20, u"…😀"},
+        {"CutMarksShowTheEllipsis", u"1" + std::u16string(100, u'\u0301'), 20, u"…" + std::u16string(21, u'\u0301')},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(visibleText(c.text, c.width, fiveEach), c.shown) << c.name;
+}
+
+TEST(DisplayText, MeasuresOnlyATailThatCanFit)
+{
+    const std::u16string huge = std::u16string(1 << 20, u'1') + u"2345";
+    std::size_t longest = 0;
+    const std::u16string shown = visibleText(huge, 100, [&](std::u16string_view part) {
+        longest = std::max(longest, part.size());
+        return fiveEach(part);
+    });
+    EXPECT_EQ(shown, u"…111111111111111" u"2345");
+    EXPECT_LE(longest, 102u);
+}
+
+} // namespace
+} // namespace tallix

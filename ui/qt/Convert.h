@@ -1,0 +1,52 @@
+// The window descriptions and the engine keep texts as UTF-8 string views,
+// colours as RGB triples or system colours and places as pixel rectangles;
+// Qt wants QStrings, QColors and QRects. Nothing more than those conversions
+// lives here.
+#pragma once
+
+#include "Colour.h"
+#include "Layout.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+#include <string_view>
+
+namespace tallix {
+
+inline QString qt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline QString qt(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::u16string_view utf16(const QString& text)
+{
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+inline QColor qt(Colour colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+// A system colour is the palette's: the text colour, or the dark edge of a button.
+inline QColor qt(FormColour colour, const QPalette& palette)
+{
+    if (const auto* rgb = std::get_if<Colour>(&colour))
+        return qt(*rgb);
+    return palette.color(std::get<SystemColour>(colour) == SystemColour::Text ? QPalette::WindowText : QPalette::Dark);
+}
+
+inline QRect qt(PixelRect rect)
+{
+    return QRect(rect.left, rect.top, rect.width, rect.height);
+}
+
+} // namespace tallix
