@@ -100,3 +100,22 @@ run_shared_cases() { # CASES.tsv
         stop_app
     done 4<"$1"
 }
+
+# A press on "7" let go off the button clicks nothing, and the keyboard still
+# types into the calculator. The client area (237 x 199 px) lies at the bottom
+# of the window, inside equal borders; "7" is at 28, 62 in it.
+check_cancelled_press() {
+    start_app en_US.UTF-8
+    eval "$(xdotool getwindowgeometry --shell "$app_window")"
+    local border=$(((WIDTH - 237) / 2))
+    local left=$((X + border)) top=$((Y + HEIGHT - border - 199))
+    xdotool mousemove --sync $((left + 28)) $((top + 62)) mousedown 1
+    sleep 0.2
+    xdotool mousemove --sync $((left + 28)) $((top + 18))
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.2
+    xdotool type --delay 30 5
+    expect_copy 5 "a press on 7 let go off it, then 5"
+    stop_app
+}

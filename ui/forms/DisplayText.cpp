@@ -41,6 +41,8 @@ std::u16string withVisibleMarks(std::u16string_view text)
         const bool pair = isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
         const char32_t c = pair ? 0x10000 + ((text[i] - 0xD800u) << 10) + (text[i + 1] - 0xDC00u) : text[i];
         const char32_t mark = visibleMark(c);
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i; // CR LF, as Windows ends lines, is one line break: one mark
         if (mark == c)
             marked += text.substr(i, pair ? 2 : 1);
         else

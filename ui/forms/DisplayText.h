@@ -18,7 +18,8 @@ char32_t visibleMark(char32_t c);
 // The width in pixels that a text takes in the display's font.
 using TextWidth = std::function<int(std::u16string_view)>;
 
-// The text with its marks when it fits in `width` pixels; otherwise "…" and
+// The text with its marks when it fits (CR LF, a Windows line end, is one
+// line break: "1\r\n2" shows "1↵2") in `width` pixels; otherwise "…" and
 // the longest end that fits beside it, where typing happens. Only a tail that
 // can fit is measured, so a 1 MiB text costs no more than a short one, and a
 // character is never split.

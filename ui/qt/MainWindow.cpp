@@ -95,6 +95,12 @@ QWidget* MainWindow::createControl(const ControlRow& row, QWidget* parent)
     button->setAutoDefault(false);
     giveKeypadLook(button);
     connect(button, &QPushButton::clicked, this, [this, &row] { m_calculator.run(pressOf(row)); });
+    // A press let go off the button clicks nothing, so no handler gives the
+    // focus back; the release does, once any click's handler has run.
+    connect(button, &QPushButton::released, this, [this, button] {
+        if (button->hasFocus())
+            m_keyTrap->setFocus();
+    }, Qt::QueuedConnection);
     if (row.click == Handler::cmdDec_Click)
         m_decimalButton = button;
     return button;

@@ -16,6 +16,19 @@ constexpr int firstCommandId = 1000;
 
 constexpr DWORD mainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; // fixed border
 
+WNDPROC systemButtonProcedure = nullptr;
+
+// A press let go off a keypad button clicks nothing, so no handler gives the
+// focus back; the release does, once any click's handler has run: the main
+// window hands its keyboard on to the key trap.
+LRESULT CALLBACK keypadButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CallWindowProcW(systemButtonProcedure, button, message, wParam, lParam);
+    if (message == WM_LBUTTONUP && GetFocus() == button)
+        SetFocus(GetAncestor(button, GA_ROOT));
+    return result;
+}
+
 } // namespace
 
 MainWindow::MainWindow(std::string_view regionalOnePointFive)
@@ -82,6 +95,8 @@ HWND MainWindow::createControl(std::size_t row, HWND parent)
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + row)),
                                         GetModuleHandleW(nullptr), nullptr);
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.get()), FALSE);
+    systemButtonProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&keypadButtonProcedure)));
     if (control.click == Handler::cmdDec_Click)
         m_decimalButton = button;
     return button;

@@ -26,7 +26,7 @@ TEST(DisplayText, ShowsTheWholeTextOrItsEndAfterAnEllipsis)
         {"CutToTheEnd", u"1234567", 25, u"…4567"},
         {"NothingButTheEllipsis", u"123", 4, u"…"},
         {"MarksForInvisibleCharacters", u"1\t2\u202E3\u20294", 100, u"1⇥2�3¶4"},
-        {"LineBreaks", u"12\n34\r\n", 100, u"12↵34↵↵"},
+        {"LineBreaks", u"12\n34\r\n5\n\r6\r", 100, u"12↵34↵5↵↵6↵"},
         {"CharacterBeyondTheBmpWhole", u"12😀", 20, u"12😀"},
         {"CharacterBeyondTheBmpNeverSplit", u"1😀😀", 20, u"…😀"},
         {"CutMarksShowTheEllipsis", u"1" + std::u16string(100, u'\u0301'), 20, u"…" + std::u16string(21, u'\u0301')},

@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, InvisibleCharactersShowAsMarks)
         QString pasted;
         QString shown;
     } cases[] = {
-        {"LineBreaks", "12\n34\r\n", "12↵34↵↵"},
+        {"LineBreaks", "12\n34\r\n", "12↵34↵"},
         {"Tab", "1\t2", "1⇥2"},
         {"OtherControls", "5\x7f\x01\u0085", "5\uFFFD\uFFFD↵"},
         {"LineSeparator", "1234\u20285678", "1234↵5678"},

@@ -13,6 +13,7 @@ launch=("$1")
 source "$(dirname "$0")/../x_session.sh"
 
 run_shared_cases "$2"
+check_cancelled_press
 
 while IFS=$'\t' read -r -u 4 name layout steps expected bells_expected; do
     [[ -z "$name" || "$name" == \#* ]] && continue
