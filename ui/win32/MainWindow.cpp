@@ -28,7 +28,7 @@ int commandId(MenuCommand command) { return firstCommandId + static_cast<int>(co
 MainWindow::MainWindow(std::string_view regionalOnePointFive)
     : m_dpi(systemDpi()), m_windowBrush(CreateSolidBrush(rgb(windowColour))),
       m_faceBrush(CreateSolidBrush(rgb(faceColour))), m_readOutFont(createFont(readOutFont, m_dpi)),
-      m_buttonFont(createDialogFont())
+      m_buttonFont(createCaptionFont(m_dpi))
 {
     RECT outer{0, 0, px(clientWidth, m_dpi), px(clientHeight, m_dpi)};
     AdjustWindowRectEx(&outer, mainStyle, TRUE, 0);
