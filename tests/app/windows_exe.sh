@@ -22,16 +22,16 @@ others=$(grep -vE "$system_dlls" <<<"$imports" || true)
 echo "ok: PE32, GUI, imports only $(echo $imports)"
 
 # Windows 7 and later (Windows treats an older declared version as a pre-Vista
-# program); large-address aware (Characteristics bit 0x0020) and
-# terminal-server aware (DllCharacteristics bit 0x8000).
-for field in MajorOSystemVersion=6 MinorOSystemVersion=1 MajorSubsystemVersion=6 MinorSubsystemVersion=1; do
-    value=$(grep -oP "^${field%=*}\s+\K\d+" <<<"$headers")
-    [ "$value" = "${field#*=}" ] || fail "${field%=*} is $value, expected ${field#*=}"
+# program); large-address aware (Characteristics bit 0x20) and terminal-server
+# aware (DllCharacteristics bit 0x8000).
+for field in MajorOSystemVersion=6 MinorOSystemVersion=1 MajorSubsystemVersion=6 MinorSubsystemVersion=1 \
+    Characteristics=0x20 DllCharacteristics=0x8000; do
+    value=$(grep -oP "^${field%=*}\s+(0x)?\K[0-9a-f]+" <<<"$headers" || true)
+    case $field in
+    *=0x*) (( 0x$value & ${field#*=} )) || fail "${field%=*} 0x$value lacks ${field#*=}" ;;
+    *) [ "$value" = "${field#*=}" ] || fail "${field%=*} is $value, expected ${field#*=}" ;;
+    esac
 done
-characteristics=$(grep -oP '^Characteristics 0x\K[0-9a-f]+' <<<"$headers")
-dll_characteristics=$(grep -oP '^DllCharacteristics\s+\K[0-9a-f]+' <<<"$headers")
-(( 0x$characteristics & 0x20 )) || fail "not large-address aware: Characteristics 0x$characteristics"
-(( 0x$dll_characteristics & 0x8000 )) || fail "not terminal-server aware: DllCharacteristics 0x$dll_characteristics"
 echo "ok: Windows 6.1 (OS and subsystem), large-address and terminal-server aware"
 
 # The version resource: the fixed part (signature; file and product version
