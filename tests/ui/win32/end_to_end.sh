@@ -20,22 +20,21 @@ fi
 
 run_shared_cases "$2"
 
-# Every button caption reads as clearly as a digit, the thinnest one too: ","
-# under a Russian locale. Drawn in a digit's stroke, a comma darkens about a
-# fifth to a quarter of the pixels a "1" does (it is a quarter of the height
-# and tapers); the system's message font drew it as a speck, 2 of 13.
+# Every caption reads as clearly as a digit, "," (Russian locale) too: in a
+# digit's stroke a comma darkens a fifth to a quarter of the pixels a "1"
+# does; the system's message font drew it as a speck, 2 pixels of 13.
 start_app ru_RU.UTF-8
 xwd -id "$app_window" -silent >"$work/window.xwd"
 eval "$(xdotool getwindowgeometry --shell "$app_window")"
-# Wine draws the frame: the 237 x 199 client area sits at the bottom, inside
-# an equal border. The "," and "1" buttons (33 x 29 pixels at 96 dpi) at
+# Wine draws the frame: the 237 x 199 client area sits at the bottom inside an
+# equal border. The "," and "1" buttons (33 x 29 pixels at 96 dpi) are at
 # client (52, 156) and (12, 120); counted inside their 3-pixel edges.
-border=$(((WIDTH - 237) / 2)) top=$((HEIGHT - (WIDTH - 237) / 2 - 199))
+border=$(((WIDTH - 237) / 2))
+top=$((HEIGHT - border - 199))
 { read -r comma; read -r one; } < <(python3 "$(dirname "$0")/dark_pixels.py" "$work/window.xwd" \
     $((border + 55)),$((top + 159)),27,23 $((border + 15)),$((top + 123)),27,23)
 stop_app
-((comma >= 8 && comma * 5 >= one)) ||
-    { echo "FAIL: the ',' caption has $comma dark pixels, '1' has $one"; exit 1; }
+((comma >= 8 && comma * 5 >= one)) || { echo "FAIL: ',' has $comma dark pixels, '1' $one"; exit 1; }
 echo "ok: the ',' caption has $comma dark pixels, '1' has $one"
 
 # Wine writes window titles in the encoding of the C library's locale, and
