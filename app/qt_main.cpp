@@ -1,6 +1,7 @@
 // Starts Tallix on Qt: the application, the main window and its About
-// window; returns when the main window is closed. Reads and saves nothing.
-// Without a display it says so in one line and ends with status 1.
+// window; returns when the main window is closed. Reads no arguments and
+// saves nothing. Without a display it says so in one line and ends with
+// status 1.
 #include "qt/AboutWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/Platform.h"
@@ -17,7 +18,13 @@ int main(int argc, char* argv[])
         std::cerr << *message << '\n';
         return 1;
     }
-    QApplication app(argc, argv);
+    // Tallix takes no options, and Qt would take its own from the arguments
+    // (-reverse mirrors the window, -style redraws every button), so Qt sees
+    // the program's name alone.
+    char fallbackName[] = "tallix";
+    char* programName[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
+    int programArgc = 1;
+    QApplication app(programArgc, programName);
     QApplication::setApplicationName(QStringLiteral("TALLIX"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setOrganizationName(QStringLiteral("Vantly"));

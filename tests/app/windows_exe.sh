@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the 32-bit tallix.exe without running it (this machine runs no
 # 32-bit Windows code): a PE32 GUI program that imports only system DLLs,
-# with its version resource and two-image icon group, and its own code free
-# of x87 arithmetic. Usage: windows_exe.sh TALLIX_EXE LIBRARY...
+# declared for Windows 7 and later, with its version resource and two-image
+# icon group, and its own code free of x87 arithmetic.
+#   windows_exe.sh TALLIX_EXE LIBRARY...
 set -euo pipefail
 exe=$1
 shift
@@ -19,6 +20,19 @@ imports=$(grep -oP 'DLL Name: \K\S+' <<<"$headers" | tr 'A-Z' 'a-z')
 others=$(grep -vE "$system_dlls" <<<"$imports" || true)
 [ -n "$imports" ] && [ -z "$others" ] || fail "imports DLLs that Windows does not have: $others"
 echo "ok: PE32, GUI, imports only $(echo $imports)"
+
+# Windows 7 and later (Windows treats an older declared version as a pre-Vista
+# program); large-address aware (Characteristics bit 0x20) and terminal-server
+# aware (DllCharacteristics bit 0x8000).
+for field in MajorOSystemVersion=6 MinorOSystemVersion=1 MajorSubsystemVersion=6 MinorSubsystemVersion=1 \
+    Characteristics=0x20 DllCharacteristics=0x8000; do
+    value=$(grep -oP "^${field%=*}\s+(0x)?\K[0-9a-f]+" <<<"$headers" || true)
+    case $field in
+    *=0x*) (( 0x$value & ${field#*=} )) || fail "${field%=*} 0x$value lacks ${field#*=}" ;;
+    *) [ "$value" = "${field#*=}" ] || fail "${field%=*} is $value, expected ${field#*=}" ;;
+    esac
+done
+echo "ok: Windows 6.1 (OS and subsystem), large-address and terminal-server aware"
 
 # The version resource: the fixed part (signature; file and product version
 # 1.0.0.0; flags mask and flags 0; OS 4, 32-bit Windows; type 1, application;

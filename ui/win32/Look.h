@@ -25,6 +25,10 @@ int systemDpi();
 GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi);
 // The system's font for message boxes and dialogs.
 GdiObject<HFONT> createDialogFont();
+// The button captions: the system's dialog face, large and bold enough at
+// the given density that the thinnest caption, "," or ".", is as clear as a
+// digit.
+GdiObject<HFONT> createCaptionFont(int dpi);
 
 // A button in the given face colour: raised, sunken while pressed, with the
 // focus rectangle while it holds the focus.

@@ -34,7 +34,7 @@ LRESULT CALLBACK keypadButtonProcedure(HWND button, UINT message, WPARAM wParam,
 MainWindow::MainWindow(std::string_view regionalOnePointFive)
     : m_dpi(systemDpi()), m_windowBrush(CreateSolidBrush(rgb(windowColour))),
       m_faceBrush(CreateSolidBrush(rgb(faceColour))), m_displayFont(createFont(readOutFont, m_dpi)),
-      m_buttonFont(createDialogFont())
+      m_buttonFont(createCaptionFont(m_dpi))
 {
     const PixelSize client = mainClientSize(m_dpi);
     RECT outer{0, 0, client.width, client.height};

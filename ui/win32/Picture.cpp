@@ -17,10 +17,17 @@ HBITMAP loadPictureResource(std::string_view name)
         return nullptr;
     const DWORD size = SizeofResource(instance, resource);
     const void* bytes = LockResource(LoadResource(instance, resource));
-    HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (!bytes || !copy)
+    if (!bytes)
         return nullptr;
-    std::memcpy(GlobalLock(copy), bytes, size);
+    HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!copy)
+        return nullptr;
+    void* copyBytes = GlobalLock(copy);
+    if (!copyBytes) {
+        GlobalFree(copy);
+        return nullptr;
+    }
+    std::memcpy(copyBytes, bytes, size);
     GlobalUnlock(copy);
 
     HBITMAP bitmap = nullptr;

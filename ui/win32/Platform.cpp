@@ -62,7 +62,12 @@ void setClipboardText(HWND owner, std::string_view text)
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (chars.size() + 1) * sizeof(wchar_t));
     if (!block)
         return;
-    std::memcpy(GlobalLock(block), chars.c_str(), (chars.size() + 1) * sizeof(wchar_t));
+    void* bytes = GlobalLock(block);
+    if (!bytes) {
+        GlobalFree(block);
+        return;
+    }
+    std::memcpy(bytes, chars.c_str(), (chars.size() + 1) * sizeof(wchar_t));
     GlobalUnlock(block);
     // Windows hands the clipboard only to the program that empties it.
     if (openClipboard(owner)) {

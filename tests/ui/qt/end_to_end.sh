@@ -3,7 +3,8 @@
 # front ends share; then its own keyboard cases (menu keyboard mode, keys
 # without a character, shortcuts and access keys under other layouts), each
 # with a fresh window, a clipboard holding "-" and the bells counted; then its
-# window class; then the display as a screen reader reads it over AT-SPI.
+# window class; then that Qt's own options change nothing; then the display
+# as a screen reader reads it over AT-SPI.
 #   end_to_end.sh BINARY SHARED-CASES.tsv KEYBOARD-CASES.tsv DESKTOP-ENTRY
 set -euo pipefail
 if [ "${TALLIX_PRIVATE_BUS:-}" != 1 ]; then # the accessibility bus starts on demand on it
@@ -43,7 +44,17 @@ wanted=$(sed -n 's/^StartupWMClass=//p' "$4")
 [ -n "$class" ] && [ "$class" = "$wanted" ] ||
     { echo "FAIL: the window's class is '$class', the entry's StartupWMClass '$wanted'"; exit 1; }
 echo "ok: the window's class $class is the entry's StartupWMClass"
+# Qt's own options (-reverse mirrors the window, -style redraws every
+# button) change nothing: the program hands Qt no arguments.
+plain=$(xwd -id "$app_window" -silent | md5sum)
 stop_app
+launch=("$1" -reverse -style windows)
+start_app en_US.UTF-8
+[ "$(xwd -id "$app_window" -silent | md5sum)" = "$plain" ] ||
+    { echo "FAIL: started with -reverse -style windows, the window looks different"; exit 1; }
+echo "ok: started with -reverse -style windows, the window looks the same"
+stop_app
+launch=("$1")
 
 start_app ru_RU.UTF-8 us QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 timeout 30 /usr/bin/python3 "$(dirname "$0")/read_display.py" "12,5" "12,5"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real Windows window under Wine on its own Xvfb: the cases all front
-# ends share, then the division-by-zero box, the About window at its offset
-# from the main window, and what the display draws for odd pastes.
+# ends share, then the captions' legibility, the division-by-zero box, the
+# About window at its offset from the main window, and what the display draws
+# for odd pastes.
 #   end_to_end.sh TALLIX_EXE CASES.tsv WINEPREFIX
 set -euo pipefail
 export WINEPREFIX=$(realpath -m "$3") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
@@ -19,6 +20,23 @@ fi
 
 run_shared_cases "$2"
 check_cancelled_press
+
+# Every caption reads as clearly as a digit, "," (Russian locale) too: in a
+# digit's stroke a comma darkens a fifth to a quarter of the pixels a "1"
+# does; the system's message font drew it as a speck, 2 pixels of 13.
+start_app ru_RU.UTF-8
+xwd -id "$app_window" -silent >"$work/window.xwd"
+eval "$(xdotool getwindowgeometry --shell "$app_window")"
+# Wine draws the frame: the 237 x 199 client area sits at the bottom inside an
+# equal border. The "," and "1" buttons (33 x 29 pixels at 96 dpi) are at
+# client (52, 156) and (12, 120); counted inside their 3-pixel edges.
+border=$(((WIDTH - 237) / 2))
+top=$((HEIGHT - border - 199))
+{ read -r comma; read -r one; } < <(python3 "$(dirname "$0")/dark_pixels.py" "$work/window.xwd" \
+    $((border + 55)),$((top + 159)),27,23 $((border + 15)),$((top + 123)),27,23)
+stop_app
+((comma >= 8 && comma * 5 >= one)) || { echo "FAIL: ',' has $comma dark pixels, '1' $one"; exit 1; }
+echo "ok: the ',' caption has $comma dark pixels, '1' has $one"
 
 # Wine writes window titles in the encoding of the C library's locale, and
 # only an installed UTF-8 locale (C.UTF-8 is always there) gives Cyrillic ones.
