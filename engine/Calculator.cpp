@@ -47,8 +47,13 @@ void Calculator::setDisplay(std::string text)
 {
     if (text == m_display)
         return;
-    m_display = std::move(text);
-    m_effects.displayChanged(m_display);
+    std::string before = std::exchange(m_display, std::move(text));
+    try {
+        m_effects.displayChanged(m_display);
+    } catch (...) {
+        m_display = std::move(before);
+        throw;
+    }
 }
 
 } // namespace tallix

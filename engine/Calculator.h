@@ -49,6 +49,7 @@ struct Press {
 inline constexpr std::string_view errorTitle = "Ошибка";
 inline constexpr std::string_view divideByZeroMessage = "Нельзя делить на ноль";
 inline constexpr std::string_view overflowMessage = "Переполнение";
+inline constexpr std::string_view outOfMemoryMessage = "Недостаточно памяти: действие отменено";
 
 class Calculator {
 public:
@@ -77,7 +78,8 @@ public:
     const CalculatorState& state() const { return m_state; }
 
 private:
-    // Writes the display text, telling the window only when it changed.
+    // Writes the display text, telling the window only when it changed. A
+    // window that cannot take it (memory running out) leaves it as it was.
     void setDisplay(std::string text);
     // The steps of an evaluation on a working copy of the state; false when
     // the result or the operand lies beyond the double range.

@@ -16,19 +16,18 @@ void Calculator::cmdNum_Click(std::int16_t Index)
 {
     if (Index >= 0 && Index <= 9) {
         // A digit on "0", or after anything but typing, begins a new entry.
-        std::string entry = m_display;
-        if (entry == "0" || m_state.InputState != InputKind::NUMS) {
-            entry.clear();
-            m_state.PointTyped = 0;
-        }
+        const bool begins = m_display == "0" || m_state.InputState != InputKind::NUMS;
+        const std::string_view entry = begins ? std::string_view() : std::string_view(m_display);
 
         // Counting characters, sign and point included. A refused digit leaves
         // the display alone, so a long entry never loses its sign.
         if (codePointCount(entry) < entryLengthLimit)
-            setDisplay(entry + static_cast<char>('0' + Index));
+            setDisplay(std::string(entry) + static_cast<char>('0' + Index));
         else
             m_effects.beep();
 
+        if (begins)
+            m_state.PointTyped = 0;
         m_state.InputState = InputKind::NUMS;
     }
     m_effects.focusKeyTrap();

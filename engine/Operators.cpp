@@ -7,6 +7,7 @@
 #include <cfloat>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 // Every result is a double rounded once, on every platform: 32-bit x86 must
 // compute with SSE2 (-msse2 -mfpmath=sse), not with the x87's 80-bit
@@ -39,8 +40,8 @@ void Calculator::cmdOper_Click(std::int16_t Index)
         if (inRange) {
             s.InputState = InputKind::OPS;
             s.PendingOperator = operatorCaptions[static_cast<std::size_t>(Index)];
-            m_state = s;
             setDisplay(shown);
+            m_state = std::move(s);
         } else {
             m_effects.showError(overflowMessage, errorTitle);
         }

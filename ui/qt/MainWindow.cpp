@@ -3,6 +3,7 @@
 #include "AboutWindow.h"
 #include "Convert.h"
 #include "Display.h"
+#include "Guarded.h"
 #include "KeyTable.h"
 #include "KeyTrap.h"
 #include "Layout.h"
@@ -36,6 +37,12 @@ MainWindow::MainWindow(const QString& regionalOnePointFive, QWidget* parent)
     // Fixed size: the key trap below the client area must stay out of sight.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_keyTrap->setFocus();
+}
+
+template <typename Handler>
+void MainWindow::guard(Handler&& handler)
+{
+    guarded(handler, [this](std::string_view text, std::string_view title) { showError(text, title); });
 }
 
 // Qt scales pixels to the screen itself, so the layout is read at 96 dpi.
@@ -86,7 +93,8 @@ QWidget* MainWindow::createControl(const ControlRow& row, QWidget* parent)
     }
     case ControlKind::KeyTrap:
         m_keyTrap = new KeyTrap(parent);
-        connect(m_keyTrap, &KeyTrap::KeyPress, this, &MainWindow::pctKeyTrap_KeyPress);
+        connect(m_keyTrap, &KeyTrap::KeyPress, this,
+                [this](std::int16_t code) { guard([&] { pctKeyTrap_KeyPress(code); }); });
         return m_keyTrap;
     case ControlKind::Button:
         break;
@@ -94,7 +102,7 @@ QWidget* MainWindow::createControl(const ControlRow& row, QWidget* parent)
     auto* button = new QPushButton(qt(row.caption), parent);
     button->setAutoDefault(false);
     giveKeypadLook(button);
-    connect(button, &QPushButton::clicked, this, [this, &row] { m_calculator.run(pressOf(row)); });
+    connect(button, &QPushButton::clicked, this, [this, &row] { guard([&] { m_calculator.run(pressOf(row)); }); });
     // A press let go off the button clicks nothing, so no handler gives the
     // focus back; the release does, once any click's handler has run.
     connect(button, &QPushButton::released, this, [this, button] {
@@ -125,7 +133,8 @@ void MainWindow::buildMenu()
         QAction* action = menus[parent]->addAction(qt(row.caption));
         action->setObjectName(qt(row.name));
         action->setShortcut(QKeySequence(qt(shortcutText(row)), QKeySequence::PortableText));
-        connect(action, &QAction::triggered, this, [this, &row] { (static_cast<MenuCommands&>(*this).*row.click)(); });
+        connect(action, &QAction::triggered, this,
+                [this, &row] { guard([&] { (static_cast<MenuCommands&>(*this).*row.click)(); }); });
     }
 }
 

@@ -47,6 +47,9 @@ private:
     void focusKeyTrap() override;
     void setDecimalCaption(std::string_view caption) override;
 
+    // Runs a handler Qt calls; see Guarded.h.
+    template <typename Handler>
+    void guard(Handler&& handler);
     void buildControls();
     QWidget* createControl(const ControlRow& row, QWidget* parent);
     void buildMenu();

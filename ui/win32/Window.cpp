@@ -1,5 +1,8 @@
 #include "Window.h"
 
+#include "Guarded.h"
+#include "Platform.h"
+
 #include <string>
 
 namespace tallix {
@@ -49,7 +52,14 @@ LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    const LRESULT result = self->handle(message, wParam, lParam);
+    // Every message of the program's windows comes through here: no
+    // exception may unwind into the system's frames (which 32-bit MinGW
+    // code cannot unwind through at all).
+    LRESULT result = 0;
+    guarded([&] { result = self->handle(message, wParam, lParam); },
+            [hwnd](std::string_view text, std::string_view title) {
+                showCriticalBox(GetAncestor(hwnd, GA_ROOT), text, title);
+            });
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->m_hwnd = nullptr;

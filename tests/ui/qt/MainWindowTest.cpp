@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+extern std::size_t failingAllocation; // FailingAllocation.cpp
+
 namespace tallix::testing {
 namespace {
 
@@ -129,6 +131,33 @@ TEST_F(MainWindowTest, ErrorBoxIsCriticalWithOneOkButtonAndTypingGoesOn)
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == keyTrap(); }));
     type("1");
     EXPECT_EQ(displayText(), "1") << "typing works at once";
+}
+
+// Copying a 1 MiB paste fails: the paste is dropped, the user is told, and
+// the calculator goes on as it was; nothing unwinds through Qt.
+TEST_F(MainWindowTest, MemoryRunningOutDropsThePasteAndSaysSo)
+{
+    type("12+3");
+    const CalculatorState state = window.calculator().state();
+    QGuiApplication::clipboard()->setText(QString(1 << 20, '7'));
+    bool told = false;
+    whenModalOpens([&](QWidget* modal) {
+        failingAllocation = SIZE_MAX;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), "Недостаточно памяти: действие отменено");
+        EXPECT_EQ(box->windowTitle(), "Ошибка");
+        told = true;
+        box->button(QMessageBox::Ok)->click();
+    });
+    failingAllocation = 1 << 19;
+    QTest::keyClick(keyTrap(), Qt::Key_V, Qt::ControlModifier);
+    failingAllocation = SIZE_MAX;
+    EXPECT_TRUE(told);
+    EXPECT_EQ(displayText(), "3");
+    EXPECT_TRUE(window.calculator().state() == state);
+    type("=");
+    EXPECT_EQ(displayText(), "15");
 }
 
 TEST_F(MainWindowTest, ButtonFacesAreTheDisplayColourWithPressAndFocusShown)
