@@ -16,6 +16,16 @@ int systemDpi()
     return dpi > 0 ? dpi : standardDpi;
 }
 
+int windowDpi(HWND window)
+{
+    // Looked up at run time: Windows 7 and 8 have no such function.
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const int dpi = dpiForWindow ? static_cast<int>(dpiForWindow(window)) : 0;
+    return dpi > 0 ? dpi : systemDpi();
+}
+
 GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi)
 {
     LOGFONTW font{};

@@ -20,6 +20,9 @@ using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiDeleter>;
 
 // Dots per inch of the screen, as the manifest's DPI awareness lets the program see them.
 int systemDpi();
+// Dots per inch of the monitor the window is on, where Windows tells each
+// monitor's (10 and later); the system's elsewhere.
+int windowDpi(HWND window);
 
 // The display's face, size, weight and character set at the given density.
 GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi);

@@ -51,6 +51,15 @@ MainWindow::MainWindow(std::string_view regionalOnePointFive)
 
     buildControls();
     m_calculator.Form_Load(regionalOnePointFive);
+
+    // Opened on a monitor of another density than the system's.
+    if (const int dpi = windowDpi(hwnd()); dpi != m_dpi) {
+        RECT scaled;
+        GetWindowRect(hwnd(), &scaled);
+        scaled.right = scaled.left + MulDiv(scaled.right - scaled.left, dpi, m_dpi);
+        scaled.bottom = scaled.top + MulDiv(scaled.bottom - scaled.top, dpi, m_dpi);
+        rescale(dpi, scaled);
+    }
 }
 
 MainWindow::~MainWindow()
@@ -127,6 +136,27 @@ HMENU MainWindow::buildMenu()
     return bar;
 }
 
+void MainWindow::rescale(int dpi, const RECT& suggested)
+{
+    m_dpi = dpi;
+    GdiObject<HFONT> displayFont = createFont(readOutFont, dpi);
+    GdiObject<HFONT> buttonFont = createCaptionFont(dpi);
+    m_display->setFont(displayFont.get());
+    for (std::size_t i = 0; i < mainControls.size(); ++i) {
+        const RECT place = rect(placeOf(mainControls[i], dpi));
+        SetWindowPos(m_controls[i], nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (mainControls[i].kind == ControlKind::Button)
+            SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont.get()), TRUE);
+    }
+    // The old fonts go only once no control draws with them.
+    m_displayFont = std::move(displayFont);
+    m_buttonFont = std::move(buttonFont);
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 void MainWindow::setIcons(HICON large, HICON small)
 {
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
@@ -159,6 +189,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         // window or another program), typing goes to the key trap.
         if (m_keyTrap)
             SetFocus(m_keyTrap->hwnd());
+        return 0;
+    case WM_DPICHANGED: // moved to a monitor of another density
+        rescale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

@@ -35,6 +35,9 @@ public:
     void setIcons(HICON large, HICON small);
     void show(int how);
 
+    // The window of the control in the given row of mainControls.
+    HWND control(std::size_t row) const { return m_controls[row]; }
+
     // Ctrl+C and Ctrl+V: true when the message was one of them and is done.
     bool translateAccelerator(MSG& message);
 
@@ -55,9 +58,12 @@ private:
     void buildControls();
     HWND createControl(std::size_t row, HWND parent);
     HMENU buildMenu();
+    // Fonts and every control anew from the twips at the window's new
+    // density, and the window at the place Windows suggests.
+    void rescale(int dpi, const RECT& suggested);
     void command(int id, int notification);
 
-    const int m_dpi;
+    int m_dpi;
     GdiObject<HBRUSH> m_windowBrush;
     GdiObject<HBRUSH> m_faceBrush;
     GdiObject<HFONT> m_displayFont;

@@ -2,8 +2,8 @@
 # The real Windows window under Wine on its own Xvfb: the cases all front
 # ends share, then the captions' legibility, the division-by-zero box, the
 # About window at its offset from the main window, and what the display draws
-# for odd pastes.
-#   end_to_end.sh TALLIX_EXE CASES.tsv WINEPREFIX
+# for odd pastes, and the window laid out anew on a monitor of 144 dpi.
+#   end_to_end.sh TALLIX_EXE CASES.tsv WINEPREFIX SEND_DPI_CHANGED_EXE
 set -euo pipefail
 export WINEPREFIX=$(realpath -m "$3") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 launch=(timeout 120 wine "$1")
@@ -79,3 +79,8 @@ drawn_after_pasting() {
 [ "$(drawn_after_pasting $'12345\r\n67890\r\n')" = "$(drawn_after_pasting $'12345\xe2\x86\xb567890\xe2\x86\xb5')" ] ||
     { echo "FAIL: line breaks are not drawn as marks"; exit 1; }
 echo "ok: line breaks and direction overrides are drawn as marks"
+
+# Moved to a 144-dpi monitor, the window places every control anew from the
+# twips at 144 dpi and takes the size suggested (checked inside the program).
+timeout 60 wine "$4" || { echo "FAIL: the controls were not placed anew at 144 dpi"; exit 1; }
+echo "ok: moved to 144 dpi, every control is placed anew from the twips"
