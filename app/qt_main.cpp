@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "Platform.h"
 #include "XDisplay.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,13 +14,14 @@
 
 int main(int argc, char* argv[])
 {
+    tallix::preferX();
     if (const auto message = tallix::missingDisplayMessage()) {
         std::cerr << *message << '\n';
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TALLIX"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLIX_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Vantly"));
     QApplication::setDesktopFileName(QStringLiteral("com.vantly.Tallix"));
 
