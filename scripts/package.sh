@@ -17,13 +17,8 @@ export TZ=UTC LC_ALL=C.UTF-8
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 stage=$PWD/build/package
 rm -rf "$stage" dist
-mkdir -p "$stage/src" dist
-
-# A copy of the files git tracks or would track (build/ and dist/ stay
-# out); files deleted but not yet committed are skipped.
-git ls-files -z --cached --others --exclude-standard |
-    while IFS= read -r -d '' file; do [ -e "$file" ] && printf '%s\0' "$file"; done |
-    tar -c --null -T - | tar -x -C "$stage/src"
+mkdir -p dist
+bash scripts/copy-tree.sh "$stage/src"
 chmod -R u+rwX,go=rX "$stage/src"
 bash "$stage/src/scripts/debian-changelog.sh"
 version=$(dpkg-parsechangelog -l "$stage/src/debian/changelog" -S Version)

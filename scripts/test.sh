@@ -2,7 +2,8 @@
 # Builds Tallix and runs every test: a normal build, the engine alone without
 # Qt, everything again under AddressSanitizer (leaks included) and UBSan, and
 # the fuzz target: its corpus as regression tests, then a bounded fuzzing run;
-# then the Windows front end, cross-built for 32 and 64 bits.
+# then the Windows front end, cross-built for 32 and 64 bits; then the
+# packages for users.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -31,3 +32,12 @@ for preset in windows windows-x64; do
     cmake --build --preset "$preset"
     ctest --preset "$preset" -j "$(nproc)"
 done
+
+# The packages for users: built and checked, rebuilt elsewhere and compared
+# byte for byte, installed into a fresh Debian 12 root, and the version
+# followed from project(VERSION) into every file that states it.
+echo "== packages"
+ensure_packages "${PACKAGE_PACKAGES[@]}" "${PACKAGE_TEST_PACKAGES[@]}"
+bash tests/package/check.sh
+bash tests/package/install.sh dist/tallix_*_amd64.deb
+bash tests/package/version.sh

@@ -38,10 +38,9 @@ grep -q 'Подробнее → Выполнить в любом случае' "
 echo "ok: $zip holds a stripped GUI tallix.exe, README.txt and LICENSE.txt"
 
 copy=$work/elsewhere/tallix-copy
-mkdir -p "$copy"
-git ls-files -z -co --exclude-standard | xargs -0 sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' - |
-    tar -c --null -T - | (umask 077 && tar -x --no-same-permissions -C "$copy")
-(cd "$copy" && git init -q && git add -A && umask 077 && bash scripts/package.sh >/dev/null)
+umask 077
+bash scripts/copy-tree.sh "$copy"
+(cd "$copy" && git init -q && git add -A && bash scripts/package.sh >/dev/null)
 for file in "$deb" "$zip" build/package/windows/app/tallix.exe; do
     cmp -s "$file" "$copy/$file" || { diffoscope "$file" "$copy/$file" | head -n 60; fail "$file differs when rebuilt"; }
 done
