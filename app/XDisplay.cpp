@@ -17,9 +17,15 @@ std::string_view environment(const char* name)
 
 } // namespace
 
+void preferX()
+{
+    if (environment("QT_QPA_PLATFORM").empty() && !environment("DISPLAY").empty())
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+}
+
 std::optional<std::string> missingDisplayMessage()
 {
-    // Qt takes X unless told otherwise, or unless a Wayland display is there.
+    // Qt takes X unless told otherwise, or unless only a Wayland display is there.
     const std::string_view platform = environment("QT_QPA_PLATFORM");
     if (platform.empty() ? !environment("WAYLAND_DISPLAY").empty() : !platform.starts_with("xcb"))
         return {};

@@ -6,6 +6,7 @@
 #include "qt/MainWindow.h"
 #include "qt/Platform.h"
 #include "XDisplay.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,6 +15,7 @@
 
 int main(int argc, char* argv[])
 {
+    tallix::preferX();
     if (const auto message = tallix::missingDisplayMessage()) {
         std::cerr << *message << '\n';
         return 1;
@@ -26,7 +28,7 @@ int main(int argc, char* argv[])
     int programArgc = 1;
     QApplication app(programArgc, programName);
     QApplication::setApplicationName(QStringLiteral("TALLIX"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLIX_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Vantly"));
     QApplication::setDesktopFileName(QStringLiteral("com.vantly.Tallix"));
 

@@ -24,3 +24,7 @@ TEST_PACKAGES=(xvfb xauth xdotool xclip x11-xkb-utils x11-utils x11-apps dbus-da
 # run here anyway.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
     binutils-mingw-w64-x86-64 googletest wine wine64 icoutils)
+# scripts/package.sh: the Debian package with debhelper, the Windows zip,
+# and their checks (lintian, a Debian 12 root for the install, diffoscope).
+PACKAGE_PACKAGES=(debhelper dpkg-dev lintian g++-mingw-w64-i686-posix binutils-mingw-w64-i686 zip)
+PACKAGE_TEST_PACKAGES=(mmdebstrap diffoscope-minimal unzip icoutils xvfb xauth xdotool)

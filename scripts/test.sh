@@ -4,7 +4,8 @@
 # AddressSanitizer (leaks included) and UBSan, the fuzz target's corpus, then
 # the Windows front end: the 32-bit tallix.exe checked as a file (this
 # machine runs no 32-bit Windows code), and the same sources built for 64 bits
-# with their tests and the real window under Wine; last a bounded fuzzing run.
+# with their tests and the real window under Wine; then a bounded fuzzing
+# run; last the packages for users.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -23,3 +24,12 @@ trap 'rm -rf "$found"' EXIT
 build/fuzz/tests/fuzz/fuzz_engine -max_total_time="${TALLIX_FUZZ_SECONDS:-60}" -max_len=4096 \
     -artifact_prefix="$found/" -print_final_stats=1 "$found" tests/fuzz/corpus 2>&1 | tail -n 12
 echo "fuzzing: no finding"
+
+# The packages for users: built and checked, rebuilt elsewhere and compared
+# byte for byte, installed into a fresh Debian 12 root, and the version
+# followed from project(VERSION) into every file that states it.
+echo "== packages"
+ensure_packages "${PACKAGE_PACKAGES[@]}" "${PACKAGE_TEST_PACKAGES[@]}"
+bash tests/package/check.sh
+bash tests/package/install.sh dist/tallix_*_amd64.deb
+bash tests/package/version.sh

@@ -5,9 +5,9 @@
 set -euo pipefail
 app=$1 build=$2
 desktop-file-validate "$app/com.vantly.Tallix.desktop"
-appstreamcli validate --no-net "$app/com.vantly.Tallix.metainfo.xml"
+appstreamcli validate --no-net "$build/app/com.vantly.Tallix.metainfo.xml"
 # It computes in doubles to 15 digits; nothing may call it exact.
-if grep -inE 'exact|точн' "$app/com.vantly.Tallix.desktop" "$app/com.vantly.Tallix.metainfo.xml" "$app/../README.md"; then
+if grep -inE 'exact|точн' "$app/com.vantly.Tallix.desktop" "$build/app/com.vantly.Tallix.metainfo.xml" "$app/../README.md"; then
     echo "FAIL: described as exact"
     exit 1
 fi

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs the .deb into a fresh Debian 12 root with apt-get, without
+# recommended packages, starts tallix there on a private Xvfb until its
+# window maps (with a Wayland session named, so that X must be chosen),
+# then purges it and finds none of its files left.
+#   install.sh DEB
+set -euo pipefail
+[ -n "${TALLIX_NAMESPACE:-}" ] || exec env TALLIX_NAMESPACE=1 unshare --mount --propagation private bash "$0" "$@"
+fail() { echo "FAIL: $*"; exit 1; }
+deb=$(realpath "$1")
+# The minimal root is made once (under a minute) and kept, with the
+# packages apt fetched into it.
+cache=/var/cache/tallix-test
+mkdir -p "$cache/archives"
+if [ ! -s "$cache/bookworm.tar" ]; then
+    mmdebstrap --quiet --variant=apt bookworm "$cache/bookworm.new.tar" "deb http://deb.debian.org/debian bookworm main" \
+        "deb http://deb.debian.org/debian-security bookworm-security main"
+    mv "$cache/bookworm.new.tar" "$cache/bookworm.tar"
+fi
+work=$(mktemp -d) root=$(mktemp -d)/root xvfb_pid= app_pid=
+cleanup() {
+    kill $app_pid $xvfb_pid 2>/dev/null || true
+    umount "$root/proc" 2>/dev/null || true
+    rm -rf --one-file-system "$work" "${root%/root}"
+}
+trap cleanup EXIT
+mkdir "$root"
+tar -xf "$cache/bookworm.tar" -C "$root"
+mount -t proc proc "$root/proc"
+cp /etc/resolv.conf "$root/etc/"
+cp "$deb" "$root/tmp/"
+cp "$cache/archives/"*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
+in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
+
+in_root apt-get update -qq
+in_root apt-get install -y -qq --no-install-recommends "/tmp/${deb##*/}" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
+cp "$root/var/cache/apt/archives/"*.deb "$cache/archives/"
+! in_root dpkg-query -W -f '${Package}\n' | grep -E -- '-dev$|^(gcc|g\+\+|cpp)(-[0-9]+)?$' || fail "build tools installed"
+echo "ok: installed with $(in_root dpkg-query -W | wc -l) packages in the root"
+
+# The root reaches the host's Xvfb through its abstract socket.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break || sleep 0.1; done
+export DISPLAY=":$(head -1 "$work/display")"
+in_root env DISPLAY="$DISPLAY" WAYLAND_DISPLAY=wayland-none XDG_SESSION_TYPE=wayland tallix >"$work/app.log" 2>&1 &
+app_pid=$!
+mapped() { xdotool search --onlyvisible --name '^Tallix$' >/dev/null 2>&1; }
+for _ in $(seq 300); do mapped && break || sleep 0.1; done
+mapped || { cat "$work/app.log"; fail "no Tallix window mapped"; }
+# Qt tries Wayland first in a Wayland session and says so when, as here,
+# its plugin is missing.
+! grep -i wayland "$work/app.log" || fail "Qt went for Wayland though X was there"
+echo "ok: the installed tallix opened its window, on X with a Wayland session named"
+
+in_root dpkg -L tallix >"$work/files"
+in_root apt-get purge -y -qq tallix >/dev/null 2>&1
+while read -r path; do
+    [ -d "$root$path" ] || [ ! -e "$root$path" ] || fail "$path left after purge"
+done <"$work/files"
+[ ! -e "$root/usr/share/doc/tallix" ] || fail "/usr/share/doc/tallix left after purge"
+echo "ok: purged without a file left"

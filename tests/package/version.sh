@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# A copy of the tree with project(VERSION 1.2.3) must carry 1.2.3 everywhere:
+# the Debian version, the metainfo release, the Qt application version, and
+# the Windows resource (numbers 1.2.3.0, texts "1.02", the manifest's
+# assembly). Only the made files are built, not the programs.
+set -euo pipefail
+fail() { echo "FAIL: $*"; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+bash scripts/copy-tree.sh "$work"
+cd "$work"
+sed -i -E 's/^project\(Tallix VERSION [0-9.]+ /project(Tallix VERSION 1.2.3 /' CMakeLists.txt
+export SOURCE_DATE_EPOCH=1798761600 # 2027-01-01
+
+bash scripts/debian-changelog.sh
+[ "$(dpkg-parsechangelog -S Version)" = 1.2.3-1 ] || fail "Debian version $(dpkg-parsechangelog -S Version)"
+cmake -S . -B linux -G Ninja -DTALLIX_BUILD_TESTS=OFF >/dev/null
+grep -q '<release version="1.2.3" date="2027-01-01"/>' linux/app/com.vantly.Tallix.metainfo.xml || fail "metainfo release"
+grep -qx '#define TALLIX_VERSION "1.2.3"' linux/app/version.h || fail "Qt application version"
+
+cmake --preset windows -B windows -DTALLIX_BUILD_TESTS=OFF >/dev/null
+cmake --build windows --target app/CMakeFiles/tallix.dir/tallix.rc.res >/dev/null
+i686-w64-mingw32-objcopy -O binary -j .rsrc windows/app/CMakeFiles/tallix.dir/tallix.rc.res rsrc
+# VS_FIXEDFILEINFO: signature, structure version, then file and product
+# version, each as major.minor and patch.build in two 32-bit words.
+at=$(LC_ALL=C grep -obUaP '\xbd\x04\xef\xfe' rsrc | cut -d: -f1)
+[ "$(od -An -tx4 -j "$at" -N24 rsrc | xargs)" = "feef04bd 00010000 00010002 00030000 00010002 00030000" ] ||
+    fail "fixed version info $(od -An -tx4 -j "$at" -N24 rsrc | xargs)"
+strings=$(iconv -f UTF-16LE -t UTF-8 -c rsrc | tr -c '[:print:]' '\n' | grep -v '^$')
+for name in FileVersion ProductVersion; do
+    [ "$(grep -A1 -x "$name" <<<"$strings" | tail -1)" = 1.02 ] || fail "$name is not 1.02"
+done
+grep -qa 'name="Vantly.Tallix" version="1.2.3.0"' rsrc || fail "manifest assembly version"
+echo "ok: 1.2.3 reaches the Debian version, metainfo, Qt and the Windows resource (1.2.3.0, \"1.02\")"
