@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <ranges>
 
 namespace tallix {
 
@@ -23,8 +24,8 @@ constexpr Range invisible[] = {
 
 constexpr char16_t ellipsis = 0x2026;
 
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool isHighSurrogate(char16_t c) { return (c & 0xFC00) == 0xD800; }
+bool isLowSurrogate(char16_t c) { return (c & 0xFC00) == 0xDC00; }
 
 bool isInvisible(char32_t c)
 {
@@ -36,7 +37,6 @@ bool isInvisible(char32_t c)
 std::u16string withVisibleMarks(std::u16string_view text)
 {
     std::u16string marked;
-    marked.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool pair = isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
         const char32_t c = pair ? 0x10000 + ((text[i] - 0xD800u) << 10) + (text[i + 1] - 0xDC00u) : text[i];
@@ -69,13 +69,7 @@ std::u16string visibleText(std::u16string_view text, int width, const TextWidth&
     // Even the narrowest glyph is a pixel wide, so no more characters than
     // pixels can ever show.
     const std::size_t limit = static_cast<std::size_t>(std::max(width, 1)) + 1;
-    std::u16string_view tail = text;
-    if (tail.size() > limit) {
-        std::size_t start = tail.size() - limit;
-        if (isLowSurrogate(tail[start]))
-            ++start;
-        tail.remove_prefix(start);
-    }
+    const std::u16string_view tail = text.substr(text.size() - std::min(text.size(), limit));
     const std::u16string marked = withVisibleMarks(tail);
     if (tail.size() == text.size() && textWidth(marked) <= width)
         return marked;
@@ -84,16 +78,12 @@ std::u16string visibleText(std::u16string_view text, int width, const TextWidth&
     // always shows the ellipsis, even when that end is empty.
     const int room = width - textWidth(std::u16string_view(&ellipsis, 1));
     const std::u16string_view ending = marked;
-    std::size_t low = 0, high = ending.size(); // ending.substr(high) always fits
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (textWidth(ending.substr(middle)) <= room)
-            high = middle;
-        else
-            low = middle + 1;
-    }
+    const auto starts = std::views::iota(std::size_t{0}, ending.size());
+    const auto fits = std::ranges::partition_point(
+        starts, [&](std::size_t start) { return textWidth(ending.substr(start)) > room; });
+    std::size_t high = fits == starts.end() ? ending.size() : *fits;
     if (high < ending.size() && isLowSurrogate(ending[high]))
-        ++high;
+        ++high; // never split a character
     return ellipsis + std::u16string(ending.substr(high));
 }
 

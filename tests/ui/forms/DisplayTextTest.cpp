@@ -16,9 +16,10 @@ int fiveEach(std::u16string_view text)
 
 TEST(DisplayText, ShowsTheWholeTextOrItsEndAfterAnEllipsis)
 {
+    const std::u16string accents = u"1" + std::u16string(100, u'\u0301');
     const struct {
         const char* name;
-        std::u16string text;
+        std::u16string_view text;
         int width;
         std::u16string shown;
     } cases[] = {
@@ -29,7 +30,10 @@ TEST(DisplayText, ShowsTheWholeTextOrItsEndAfterAnEllipsis)
         {"LineBreaks", u"12\n34\r\n5\n\r6\r", 100, u"12↵34↵5↵↵6↵"},
         {"CharacterBeyondTheBmpWhole", u"12😀", 20, u"12😀"},
         {"CharacterBeyondTheBmpNeverSplit", u"1😀😀", 20, u"…😀"},
-        {"CutMarksShowTheEllipsis", u"1" + std::u16string(100, u'\u0301'), 20, u"…" + std::u16string(21, u'\u0301')},
+        {"CutNeverSplitsACharacter", u"1\U00010000\U00010000\U00010000", 20, u"…\U00010000"},
+        {"InvisibleBeyondTheBmp", u"1\U000E0041 2😀", 100, u"1\uFFFD 2😀"},
+        {"LoneHalfAtTheEnd", std::u16string_view(u"1😀", 2), 100, u"1\xD83D"}, // its other half follows unseen
+        {"CutMarksShowTheEllipsis", accents, 20, u"…" + std::u16string(21, u'\u0301')},
     };
     for (const auto& c : cases)
         EXPECT_EQ(visibleText(c.text, c.width, fiveEach), c.shown) << c.name;
