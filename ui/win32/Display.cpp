@@ -9,7 +9,8 @@
 
 namespace tallix {
 
-Display::Display(HWND parent, RECT rect, HFONT font, HBRUSH background) : m_font(font), m_background(background)
+Display::Display(HWND parent, RECT rect, HFONT font, HBRUSH background, int dpi)
+    : m_font(font), m_background(background), m_dpi(dpi)
 {
     create(L"TallixDisplay", L"", {0, WS_CHILD | WS_VISIBLE, rect, parent, nullptr}, nullptr);
 }
@@ -20,9 +21,10 @@ void Display::setText(std::string_view text)
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-void Display::setFont(HFONT font)
+void Display::setFont(HFONT font, int dpi)
 {
     m_font = font;
+    m_dpi = dpi;
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -37,7 +39,7 @@ void Display::paint()
     FrameRect(dc, &area, border);
     DeleteObject(border);
 
-    const int inset = px(readOutInset, GetDeviceCaps(dc, LOGPIXELSX));
+    const int inset = px(readOutInset, m_dpi);
     InflateRect(&area, -inset, 0);
     const HGDIOBJ oldFont = SelectObject(dc, m_font);
     SetBkMode(dc, TRANSPARENT);

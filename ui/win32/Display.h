@@ -14,14 +14,16 @@ namespace tallix {
 
 class Display : public Window {
 public:
-    // font and background are the caller's and outlive the display.
-    Display(HWND parent, RECT rect, HFONT font, HBRUSH background);
+    // font and background are the caller's and outlive the display; dpi is
+    // the density the window is laid out at.
+    Display(HWND parent, RECT rect, HFONT font, HBRUSH background, int dpi);
 
     // Called only when the text changed.
     void setText(std::string_view text);
     const std::wstring& text() const { return m_text; }
 
-    void setFont(HFONT font);
+    // On a monitor of another density: the font made for it.
+    void setFont(HFONT font, int dpi);
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -30,6 +32,7 @@ private:
     std::wstring m_text;
     HFONT m_font;
     HBRUSH m_background;
+    int m_dpi;
 };
 
 } // namespace tallix

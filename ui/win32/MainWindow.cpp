@@ -86,7 +86,7 @@ HWND MainWindow::createControl(std::size_t row, HWND parent)
     const RECT place = rect(placeOf(control, m_dpi));
     switch (control.kind) {
     case ControlKind::Label:
-        m_display = std::make_unique<Display>(parent, place, m_displayFont.get(), m_faceBrush.get());
+        m_display = std::make_unique<Display>(parent, place, m_displayFont.get(), m_faceBrush.get(), m_dpi);
         m_display->setText(control.caption);
         return m_display->hwnd();
     case ControlKind::Frame:
@@ -141,7 +141,7 @@ void MainWindow::rescale(int dpi, const RECT& suggested)
     m_dpi = dpi;
     GdiObject<HFONT> displayFont = createFont(readOutFont, dpi);
     GdiObject<HFONT> buttonFont = createCaptionFont(dpi);
-    m_display->setFont(displayFont.get());
+    m_display->setFont(displayFont.get(), dpi);
     for (std::size_t i = 0; i < mainControls.size(); ++i) {
         const RECT place = rect(placeOf(mainControls[i], dpi));
         SetWindowPos(m_controls[i], nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,

@@ -1,6 +1,7 @@
 // Under Wine: the real main window, told what Windows tells a window moved to
 // a monitor of 144 dpi, places every control anew from the twips at that
-// density and takes the size suggested. Prints what differs; ends with 1 then.
+// density and takes the size suggested. Prints what differs and ends with 1
+// then; shows the window 4 s more.
 #include "Layout.h"
 #include "win32/Convert.h"
 #include "win32/MainWindow.h"
@@ -44,6 +45,14 @@ int main()
             GetWindowRect(window.control(i), &place);
             MapWindowPoints(nullptr, GetParent(window.control(i)), reinterpret_cast<POINT*>(&place), 2);
             check(objectName(mainControls[i]), place, rect(placeOf(mainControls[i], dpi)));
+        }
+        // Shown a while longer, for a screenshot beside a window opened at 144 dpi.
+        const DWORD until = GetTickCount() + 4000;
+        MSG message;
+        while (GetTickCount() < until) {
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&message);
+            Sleep(20);
         }
     }
     CoUninitialize();
