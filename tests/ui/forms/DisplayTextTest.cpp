@@ -26,12 +26,15 @@ TEST(DisplayText, ShowsTheWholeTextOrItsEndAfterAnEllipsis)
         {"Fits", u"12345", 25, u"12345"},
         {"CutToTheEnd", u"1234567", 25, u"…4567"},
         {"NothingButTheEllipsis", u"123", 4, u"…"},
+        {"ZeroWidthTextInOnePixel", u"\u0301\u0301\u0301", 1, u"…"},
+        {"ZeroWidthTextInNoPixel", u"\u0301\u0301", 0, u"\u0301\u0301"},
         {"MarksForInvisibleCharacters", u"1\t2\u202E3\u20294", 100, u"1⇥2�3¶4"},
-        {"LineBreaks", u"12\n34\r\n5\n\r6\r", 100, u"12↵34↵5↵↵6↵"},
+        {"LineBreaks", u"12\n34\r\n5\n\r6\r7\r\n", 100, u"12↵34↵5↵↵6↵7↵"},
+        {"CarriageReturnAtTheEnd", u"1\r", 100, u"1↵"},
         {"CharacterBeyondTheBmpWhole", u"12😀", 20, u"12😀"},
         {"CharacterBeyondTheBmpNeverSplit", u"1😀😀", 20, u"…😀"},
         {"CutNeverSplitsACharacter", u"1\U00010000\U00010000\U00010000", 20, u"…\U00010000"},
-        {"InvisibleBeyondTheBmp", u"1\U000E0041 2😀", 100, u"1\uFFFD 2😀"},
+        {"InvisibleBeyondTheBmp", u"\U000E0041" u"1 2😀\U000E0041", 100, u"\uFFFD" u"1 2😀\uFFFD"},
         {"LoneHalfAtTheEnd", std::u16string_view(u"1😀", 2), 100, u"1\xD83D"}, // its other half follows unseen
         {"CutMarksShowTheEllipsis", accents, 20, u"…" + std::u16string(21, u'\u0301')},
     };
