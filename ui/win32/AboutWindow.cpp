@@ -44,8 +44,8 @@ int AboutWindow::Show()
 
 void AboutWindow::load()
 {
-    m_dpi = systemDpi();
-    m_font = createDialogFont();
+    m_dpi = windowDpi(m_mainWindow); // laid out at the density of the monitor it opens on
+    m_font = createDialogFont(m_dpi);
     m_result = 0;
 
     const PixelSize client = aboutClientSize(m_dpi);

@@ -52,9 +52,10 @@ LOGFONTW messageFont()
 
 } // namespace
 
-GdiObject<HFONT> createDialogFont()
+GdiObject<HFONT> createDialogFont(int dpi)
 {
-    const LOGFONTW font = messageFont();
+    LOGFONTW font = messageFont(); // sized for the system's density
+    font.lfHeight = MulDiv(font.lfHeight, dpi, systemDpi());
     return GdiObject<HFONT>(CreateFontIndirectW(&font));
 }
 

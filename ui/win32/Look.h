@@ -26,8 +26,8 @@ int windowDpi(HWND window);
 
 // The display's face, size, weight and character set at the given density.
 GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi);
-// The system's font for message boxes and dialogs.
-GdiObject<HFONT> createDialogFont();
+// The system's font for message boxes and dialogs, at the given density.
+GdiObject<HFONT> createDialogFont(int dpi);
 // The button captions: the system's dialog face, large and bold enough at
 // the given density that the thinnest caption, "," or ".", is as clear as a
 // digit.
