@@ -35,7 +35,7 @@ public:
 
 struct Timer {
     MainWindow& window;
-    Display* display;
+    tallix::Display* display;
     PaintCounter counter;
 
     // Microseconds from the start of `step` until its display change is painted.
@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    auto* display = window.findChild<Display*>(QStringLiteral("lblReadOut"));
+    auto* display = window.findChild<tallix::Display*>(QStringLiteral("lblReadOut"));
     QWidget* keyTrap = window.findChild<QWidget*>(QStringLiteral("pctKeyTrap"));
     Timer timer{window, display, {}};
     display->installEventFilter(&timer.counter);

@@ -47,13 +47,10 @@ void Calculator::setDisplay(std::string text)
 {
     if (text == m_display)
         return;
-    std::string before = std::exchange(m_display, std::move(text));
-    try {
-        m_effects.displayChanged(m_display);
-    } catch (...) {
-        m_display = std::move(before);
-        throw;
-    }
+    // The window first: one that cannot take the text (memory running out)
+    // throws, and the display stays as it was.
+    m_effects.displayChanged(text);
+    m_display = std::move(text);
 }
 
 } // namespace tallix
