@@ -118,16 +118,17 @@ TEST(KeySequenceState, OperatorsKeepTheChainClearEntryKeepsItClearAllEndsIt)
 {
     Session s;
     s.press("12+");
-    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 12, .OperandCount = 1, .PendingOperator = "+", .InputState = InputKind::OPS}));
+    EXPECT_EQ(s.state(),
+              (CalculatorState{.Accumulator = 12, .OperandCount = 1, .PendingOperator = "+", .InputState = InputKind::OPS}));
     s.press("3.5=");
-    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 15.5, .Operand = 3.5, .OperandCount = 1, .PendingOperator = "=",
-                                  .InputState = InputKind::OPS, .PointTyped = -1}));
-    s.press("*2c");
-    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 15.5, .Operand = 3.5, .OperandCount = 1, .PendingOperator = "*",
-                                  .InputState = InputKind::CE}));
-    s.press("C");
+    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 15.5, .Operand = 3.5, .OperandCount = 1,
+                                          .PendingOperator = "=", .InputState = InputKind::OPS, .PointTyped = -1}));
+    s.press("*2.5c");
+    EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 15.5, .Operand = 3.5, .OperandCount = 1,
+                                          .PendingOperator = "*", .InputState = InputKind::CE}));
+    s.press("1.5C");
     EXPECT_EQ(s.state(), (CalculatorState{.Accumulator = 15.5, .Operand = 3.5, .PendingOperator = "",
-                                  .InputState = InputKind::NONE}));
+                                          .InputState = InputKind::NONE}));
 }
 
 // Indexes no button has (never sent by the window) do nothing but give the focus back.
