@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
-#include <ranges>
+#include <numeric>
 
 namespace tallix {
 
@@ -78,10 +78,14 @@ std::u16string visibleText(std::u16string_view text, int width, const TextWidth&
     // always shows the ellipsis, even when that end is empty.
     const int room = width - textWidth(std::u16string_view(&ellipsis, 1));
     const std::u16string_view ending = marked;
-    const auto starts = std::views::iota(std::size_t{0}, ending.size());
-    const auto fits = std::ranges::partition_point(
-        starts, [&](std::size_t start) { return textWidth(ending.substr(start)) > room; });
-    std::size_t high = fits == starts.end() ? ending.size() : *fits;
+    std::size_t low = 0, high = ending.size(); // ending.substr(high) always fits
+    while (low < high) {
+        const std::size_t middle = std::midpoint(low, high);
+        if (textWidth(ending.substr(middle)) <= room)
+            high = middle;
+        else
+            low = middle + 1;
+    }
     if (high < ending.size() && isLowSurrogate(ending[high]))
         ++high; // never split a character
     return ellipsis + std::u16string(ending.substr(high));
