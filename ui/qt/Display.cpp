@@ -30,7 +30,7 @@ void Display::setText(const QString& text)
 
 QRect Display::textArea() const
 {
-    const int inset = px(readOutInset, logicalDpiY());
+    const int inset = px(readOutInset); // Qt scales the 96-dpi layout itself
     return rect().adjusted(inset, 1, -inset, -1);
 }
 

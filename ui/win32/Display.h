@@ -20,7 +20,6 @@ public:
 
     // Called only when the text changed.
     void setText(std::string_view text);
-    const std::wstring& text() const { return m_text; }
 
     // On a monitor of another density: the font made for it.
     void setFont(HFONT font, int dpi);

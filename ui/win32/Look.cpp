@@ -26,21 +26,13 @@ int windowDpi(HWND window)
     return dpi > 0 ? dpi : systemDpi();
 }
 
-GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi)
-{
-    LOGFONTW font{};
-    font.lfHeight = -static_cast<LONG>(std::lround(wanted.points * dpi / 72.0)); // character height
-    font.lfWeight = wanted.weight;
-    font.lfCharSet = static_cast<BYTE>(wanted.charset);
-    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    font.lfQuality = DEFAULT_QUALITY;
-    font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS; // a plain sans-serif where the face is missing
-    const std::wstring face = wide(wanted.face);
-    face.copy(font.lfFaceName, LF_FACESIZE - 1);
-    return GdiObject<HFONT>(CreateFontIndirectW(&font));
-}
-
 namespace {
+
+// A character height of so many points at the given density, as GDI takes it.
+LONG characterHeight(double points, int dpi)
+{
+    return -static_cast<LONG>(std::lround(points * dpi / 72.0));
+}
 
 LOGFONTW messageFont()
 {
@@ -51,6 +43,20 @@ LOGFONTW messageFont()
 }
 
 } // namespace
+
+GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi)
+{
+    LOGFONTW font{};
+    font.lfHeight = characterHeight(wanted.points, dpi);
+    font.lfWeight = wanted.weight;
+    font.lfCharSet = static_cast<BYTE>(wanted.charset);
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS; // a plain sans-serif where the face is missing
+    const std::wstring face = wide(wanted.face);
+    face.copy(font.lfFaceName, LF_FACESIZE - 1);
+    return GdiObject<HFONT>(CreateFontIndirectW(&font));
+}
 
 GdiObject<HFONT> createDialogFont(int dpi)
 {
@@ -66,7 +72,7 @@ GdiObject<HFONT> createCaptionFont(int dpi)
     // fits "CE" in a 33 x 29-pixel button.
     constexpr double captionPoints = 12;
     LOGFONTW font = messageFont();
-    font.lfHeight = -static_cast<LONG>(std::lround(captionPoints * dpi / 72.0));
+    font.lfHeight = characterHeight(captionPoints, dpi);
     font.lfWidth = 0;
     font.lfWeight = FW_BOLD;
     return GdiObject<HFONT>(CreateFontIndirectW(&font));
