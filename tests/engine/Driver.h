@@ -9,6 +9,7 @@
 
 #include <array>
 #include <charconv>
+#include <new>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -42,9 +43,12 @@ struct RecordingEffects : Effects {
     int focusReturns = 0;
     std::vector<std::pair<std::string, std::string>> errors; // text, title
     std::string decimalCaption = ".";
+    std::size_t refuseLongerThan = std::string::npos; // a window that runs out of memory on longer texts
 
     void displayChanged(std::string_view text) override
     {
+        if (text.size() > refuseLongerThan)
+            throw std::bad_alloc();
         ++displayChanges;
         lastDisplay = text;
     }

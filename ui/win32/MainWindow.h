@@ -35,9 +35,6 @@ public:
     void setIcons(HICON large, HICON small);
     void show(int how);
 
-    // The window of the control in the given row of mainControls.
-    HWND control(std::size_t row) const { return m_controls[row]; }
-
     // Ctrl+C and Ctrl+V: true when the message was one of them and is done.
     bool translateAccelerator(MSG& message);
 

