@@ -27,4 +27,4 @@ WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-m
 # scripts/package.sh: the Debian package with debhelper, the Windows zip,
 # and their checks (lintian, a Debian 12 root for the install, diffoscope).
 PACKAGE_PACKAGES=(debhelper dpkg-dev lintian g++-mingw-w64-i686-posix binutils-mingw-w64-i686 zip)
-PACKAGE_TEST_PACKAGES=(mmdebstrap diffoscope-minimal unzip icoutils xvfb xauth xdotool)
+PACKAGE_TEST_PACKAGES=(mmdebstrap diffoscope-minimal unzip icoutils xvfb xauth xdotool x11-xkb-utils)

@@ -17,13 +17,11 @@ if [ ! -s "$cache/bookworm.tar" ]; then
         "deb http://deb.debian.org/debian-security bookworm-security main"
     mv "$cache/bookworm.new.tar" "$cache/bookworm.tar"
 fi
-work=$(mktemp -d) root=$(mktemp -d)/root xvfb_pid= app_pid=
-cleanup() {
-    kill $app_pid $xvfb_pid 2>/dev/null || true
-    umount "$root/proc" 2>/dev/null || true
-    rm -rf --one-file-system "$work" "${root%/root}"
-}
-trap cleanup EXIT
+# A private Xvfb, the window helpers and their cleanup; the root reaches the
+# server through its abstract socket.
+source "$(dirname "$0")/../ui/x_session.sh"
+root=$(mktemp -d)/root
+trap 'cleanup; umount "$root/proc" 2>/dev/null || true; rm -rf --one-file-system "${root%/root}"' EXIT
 mkdir "$root"
 tar -xf "$cache/bookworm.tar" -C "$root"
 mount -t proc proc "$root/proc"
@@ -38,16 +36,9 @@ cp "$root/var/cache/apt/archives/"*.deb "$cache/archives/"
 ! in_root dpkg-query -W -f '${Package}\n' | grep -E -- '-dev$|^(gcc|g\+\+|cpp)(-[0-9]+)?$' || fail "build tools installed"
 echo "ok: installed with $(in_root dpkg-query -W | wc -l) packages in the root"
 
-# The root reaches the host's Xvfb through its abstract socket.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break || sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
-in_root env DISPLAY="$DISPLAY" WAYLAND_DISPLAY=wayland-none XDG_SESSION_TYPE=wayland tallix >"$work/app.log" 2>&1 &
-app_pid=$!
-mapped() { xdotool search --onlyvisible --name '^Tallix$' >/dev/null 2>&1; }
-for _ in $(seq 300); do mapped && break || sleep 0.1; done
-mapped || { cat "$work/app.log"; fail "no Tallix window mapped"; }
+launch=(chroot "$root" env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" WAYLAND_DISPLAY=wayland-none XDG_SESSION_TYPE=wayland
+    tallix)
+start_app C.UTF-8
 # Qt tries Wayland first in a Wayland session and says so when, as here,
 # its plugin is missing.
 ! grep -i wayland "$work/app.log" || fail "Qt went for Wayland though X was there"
