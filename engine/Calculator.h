@@ -49,7 +49,6 @@ struct Press {
 inline constexpr std::string_view errorTitle = "Ошибка";
 inline constexpr std::string_view divideByZeroMessage = "Нельзя делить на ноль";
 inline constexpr std::string_view overflowMessage = "Переполнение";
-inline constexpr std::string_view outOfMemoryMessage = "Недостаточно памяти: действие отменено";
 
 class Calculator {
 public:
@@ -72,7 +71,8 @@ public:
 
     // Paste: any text becomes the display text and counts as a typed entry.
     void paste(std::string_view text);
-    // Copy reads the display text exactly as shown.
+    // The display text whole, every character as pasted; the display itself
+    // may draw marks and only the end of a long text.
     const std::string& display() const { return m_display; }
 
     const CalculatorState& state() const { return m_state; }

@@ -50,7 +50,7 @@ struct RuleLine {
 };
 
 // An engraved rule: a dark line with a white one a pixel below it.
-inline constexpr std::array<RuleLine, 2> Line1{{
+inline constexpr std::array<RuleLine, 2> engravedRule{{
     {1020, 1140, 4860, 1140, 2, Colour{255, 255, 255}},
     {1005, 1125, 4855, 1125, 1, SystemColour::ButtonShadow},
 }};

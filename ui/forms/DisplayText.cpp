@@ -1,6 +1,7 @@
 #include "DisplayText.h"
 
 #include <algorithm>
+#include <exception>
 #include <iterator>
 #include <numeric>
 
@@ -89,6 +90,19 @@ std::u16string visibleText(std::u16string_view text, int width, const TextWidth&
     if (high < ending.size() && isLowSurrogate(ending[high]))
         ++high; // never split a character
     return ellipsis + std::u16string(ending.substr(high));
+}
+
+DisplayPaint displayPaint(std::u16string_view text, PixelSize size, int dpi, const TextWidth& textWidth) noexcept
+{
+    const int inset = px(readOutInset, dpi);
+    DisplayPaint paint{faceColour, readOutBorderColour, readOutTextColour,
+                       {inset, 1, size.width - 2 * inset, size.height - 2}, {}};
+    try {
+        paint.text = u'\u202D' + visibleText(text, paint.textArea.width, textWidth) + u'\u202C';
+    } catch (const std::exception&) {
+        paint.text.clear();
+    }
+    return paint;
 }
 
 } // namespace tallix

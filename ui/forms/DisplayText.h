@@ -4,6 +4,9 @@
 // display text itself, and so Copy, keeps every character.
 #pragma once
 
+#include "Colour.h"
+#include "Layout.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -24,5 +27,18 @@ using TextWidth = std::function<int(std::u16string_view)>;
 // can fit is measured, so a 1 MiB text costs no more than a short one, and a
 // character is never split.
 std::u16string visibleText(std::u16string_view text, int width, const TextWidth& textWidth);
+
+// How the display paints itself at a size and density: its face, a
+// one-pixel border, and the visible text right-aligned on one line in the
+// text area, forced left to right so that a Hebrew letter between two digits
+// does not swap them.
+struct DisplayPaint {
+    Colour face, border, ink;
+    PixelRect textArea; // inside the border and the inset, in the display's own pixels
+    std::u16string text;
+};
+
+// Never throws: with memory running out the text is left empty.
+DisplayPaint displayPaint(std::u16string_view text, PixelSize size, int dpi, const TextWidth& textWidth) noexcept;
 
 } // namespace tallix

@@ -96,6 +96,39 @@ constexpr PixelRect placeOf(const RuleLine& line, int dpi)
     return {px(line.x1, dpi), px(line.y1, dpi), px(line.x2, dpi) - px(line.x1, dpi), line.widthPx};
 }
 
+// The row of the decimal-point button, whose caption follows the user's separator.
+inline constexpr std::size_t decimalRow = [] {
+    std::size_t row = 0;
+    while (mainControls[row].click != Handler::cmdDec_Click)
+        ++row;
+    return row;
+}();
+
+// Creates the main window's controls in the table's order, each in the one
+// made for its container (or in client): make(row, parent, rect) returns
+// what it made. The results come back by row.
+template <typename Widget, typename Make>
+std::array<Widget, mainControls.size()> makeMainControls(Widget client, int dpi, Make&& make)
+{
+    std::array<Widget, mainControls.size()> made{};
+    for (std::size_t i = 0; i < mainControls.size(); ++i) {
+        const std::size_t container = containerRow(mainControls[i]);
+        made[i] = make(i, container == inClientArea ? client : made[container], placeOf(mainControls[i], dpi));
+    }
+    return made;
+}
+
+// Hands visit the controls that take the focus, in tab order: the key trap
+// first, then the buttons.
+template <typename Widget, typename Visit>
+void forTabChain(const std::array<Widget, mainControls.size()>& made, Visit&& visit)
+{
+    for (const std::size_t i : mainTabSequence) {
+        if (takesFocus(mainControls[i].kind))
+            visit(made[i]);
+    }
+}
+
 // The row of the menu a menu item belongs to, or inMenuBar for a menu of the bar.
 constexpr std::size_t parentMenuRow(const MenuRow& row)
 {
@@ -119,5 +152,29 @@ static_assert([] {
 
 // The shortcut as a menu shows it beside the caption: "Ctrl+C", or empty.
 std::string shortcutText(const MenuRow& row);
+
+// Creates the menu bar's menus and their items in the table's order:
+// makeMenu(row) returns a menu of the bar, makeItem(menu, row, shortcut)
+// puts an item in it.
+template <typename Menu, typename MakeMenu, typename MakeItem>
+void makeMainMenu(MakeMenu&& makeMenu, MakeItem&& makeItem)
+{
+    std::array<Menu, mainMenu.size()> menus{};
+    for (std::size_t i = 0; i < mainMenu.size(); ++i) {
+        const std::size_t parent = parentMenuRow(mainMenu[i]);
+        if (parent == inMenuBar)
+            menus[i] = makeMenu(mainMenu[i]);
+        else
+            makeItem(menus[parent], i, shortcutText(mainMenu[i]));
+    }
+}
+
+// Creates the About window's controls in the table's order: make(row, rect).
+template <typename Make>
+void makeAboutControls(int dpi, Make&& make)
+{
+    for (const AboutControl& row : aboutControls)
+        make(row, placeOf(row, dpi));
+}
 
 } // namespace tallix

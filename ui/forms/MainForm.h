@@ -51,10 +51,6 @@ struct FontSpec {
 // Where this face is missing, a plain sans-serif of the same size takes its place.
 inline constexpr FontSpec readOutFont{"MS Sans Serif", 9.75, 400, 204};
 
-namespace detail {
-constexpr std::string_view op(std::size_t index) { return operatorCaptions[index]; }
-} // namespace detail
-
 // clang-format off
 inline constexpr std::array<ControlRow, 24> mainControls{{
     {"lblReadOut", ControlKind::Label,   noIndex, "0",  "",         120,  120, 3315,  315, 13, "Табло",                  Handler::None},
@@ -75,16 +71,16 @@ inline constexpr std::array<ControlRow, 24> mainControls{{
     {"cmdOpp",     ControlKind::Button,  noIndex, "±",  "fraNums", 1320, 1800,  495,  435, 12, "Смена знака",            Handler::cmdOpp_Click},
     {"cmdCancel",  ControlKind::Button,  noIndex, "C",  "fraOpers", 120,  180,  495,  435, 16, "Очистить всё",           Handler::cmdCancel_Click},
     {"cmdCE",      ControlKind::Button,  noIndex, "CE", "fraOpers", 720,  180,  495,  435, 17, "Очистить ввод",          Handler::cmdCE_Click},
-    {"cmdOper",    ControlKind::Button,  2, detail::op(2), "fraOpers", 120,  720,  495,  435, 18, "Умножить",          Handler::cmdOper_Click},
-    {"cmdOper",    ControlKind::Button,  3, detail::op(3), "fraOpers", 720,  720,  495,  435, 19, "Разделить",         Handler::cmdOper_Click},
-    {"cmdOper",    ControlKind::Button,  0, detail::op(0), "fraOpers", 120, 1260,  495,  435, 20, "Плюс",              Handler::cmdOper_Click},
-    {"cmdOper",    ControlKind::Button,  1, detail::op(1), "fraOpers", 720, 1260,  495,  435, 21, "Минус",             Handler::cmdOper_Click},
+    {"cmdOper",    ControlKind::Button,  2,       operatorCaptions[2], "fraOpers", 120,  720,  495,  435, 18, "Умножить",          Handler::cmdOper_Click},
+    {"cmdOper",    ControlKind::Button,  3,       operatorCaptions[3], "fraOpers", 720,  720,  495,  435, 19, "Разделить",         Handler::cmdOper_Click},
+    {"cmdOper",    ControlKind::Button,  0,       operatorCaptions[0], "fraOpers", 120, 1260,  495,  435, 20, "Плюс",              Handler::cmdOper_Click},
+    {"cmdOper",    ControlKind::Button,  1,       operatorCaptions[1], "fraOpers", 720, 1260,  495,  435, 21, "Минус",             Handler::cmdOper_Click},
     {"cmdPer",     ControlKind::Button,  noIndex, "%",  "fraOpers", 120, 1800,  495,  435, 22, "Процент",                Handler::cmdPer_Click},
-    {"cmdOper",    ControlKind::Button,  4, detail::op(4), "fraOpers", 720, 1800,  495,  435, 23, "Равно",             Handler::cmdOper_Click},
+    {"cmdOper",    ControlKind::Button,  4,       operatorCaptions[4], "fraOpers", 720, 1800,  495,  435, 23, "Равно",             Handler::cmdOper_Click},
 }};
 // clang-format on
 
-// The window's menu commands; each front end carries them out.
+// The window's menu commands, carried out by the window's behaviour.
 class MenuCommands {
 public:
     virtual void mnuCopy_Click() = 0;

@@ -35,7 +35,7 @@ AboutDialog::AboutDialog()
     const PixelSize size = aboutClientSize(standardDpi);
     setFixedSize(size.width, size.height);
 
-    for (const AboutControl& row : aboutControls) {
+    makeAboutControls(standardDpi, [this](const AboutControl& row, PixelRect place) {
         QWidget* widget = nullptr;
         switch (row.kind) {
         case AboutKind::Image: {
@@ -61,8 +61,8 @@ AboutDialog::AboutDialog()
             break;
         }
         widget->setObjectName(qt(row.name));
-        widget->setGeometry(qt(placeOf(row, standardDpi)));
-    }
+        widget->setGeometry(qt(place));
+    });
     m_ok->setFocus();
 }
 
@@ -91,7 +91,7 @@ void AboutDialog::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    for (const RuleLine& line : Line1)
+    for (const RuleLine& line : engravedRule)
         painter.fillRect(qt(placeOf(line, standardDpi)), qt(line.colour, palette()));
 }
 

@@ -3,7 +3,6 @@
 #include "Accessibility.h"
 #include "Convert.h"
 #include "DisplayText.h"
-#include "MainForm.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -28,30 +27,17 @@ void Display::setText(const QString& text)
     announceDisplayChange(this, before);
 }
 
-QRect Display::textArea() const
-{
-    const int inset = px(readOutInset); // Qt scales the 96-dpi layout itself
-    return rect().adjusted(inset, 1, -inset, -1);
-}
-
-QString Display::visibleText() const
-{
-    const QFontMetrics metrics = fontMetrics();
-    return qt(tallix::visibleText(utf16(m_text), textArea().width(),
-                                  [&](std::u16string_view part) { return metrics.horizontalAdvance(qt(part)); }));
-}
-
 void Display::paintEvent(QPaintEvent*)
 {
+    const QFontMetrics metrics = fontMetrics();
+    const DisplayPaint plan = displayPaint(utf16(m_text), {width(), height()}, standardDpi,
+                                           [&](std::u16string_view part) { return metrics.horizontalAdvance(qt(part)); });
     QPainter painter(this);
-    painter.fillRect(rect(), qt(faceColour));
-    painter.setPen(qt(readOutBorderColour));
+    painter.fillRect(rect(), qt(plan.face));
+    painter.setPen(qt(plan.border));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.setPen(qt(readOutTextColour));
-    // Forced left to right, characters stand in the order of the text: a
-    // Hebrew letter between two digits does not swap them.
-    const QString leftToRight = QChar(0x202d) + visibleText() + QChar(0x202c);
-    painter.drawText(textArea(), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, leftToRight);
+    painter.setPen(qt(plan.ink));
+    painter.drawText(qt(plan.textArea), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, qt(plan.text));
 }
 
 } // namespace tallix

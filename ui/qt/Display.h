@@ -1,6 +1,6 @@
-// The one-line display on Qt: right-aligned text on the face colour inside a
-// one-pixel border. What it draws for its text (marks, the ellipsis, the
-// tail that fits) is DisplayText's; it only paints that, left to right.
+// The one-line display on Qt. What it paints (face, border, text area, the
+// visible text with its marks and cut) is displayPaint's; it only draws that
+// and tells screen readers of a new text.
 #pragma once
 
 #include <QString>
@@ -18,15 +18,10 @@ public:
     void setText(const QString& text);
     const QString& text() const { return m_text; }
 
-    // The part of the text that is drawn, with its marks.
-    QString visibleText() const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QRect textArea() const;
-
     QString m_text;
 };
 

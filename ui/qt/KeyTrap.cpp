@@ -42,10 +42,8 @@ void KeyTrap::keyPressEvent(QKeyEvent* event)
         default: event->ignore(); return;
         }
     }
-    for (const QChar c : text) {
-        if (!c.isLowSurrogate()) // one code for a character beyond the BMP
-            emit KeyPress(static_cast<std::int16_t>(c.unicode()));
-    }
+    for (const QChar c : text)
+        emit typed(c.unicode());
     event->accept();
 }
 

@@ -1,11 +1,9 @@
 // The out-of-sight widget that holds the keyboard focus and hands on every
-// typed character, Tab included, as a 16-bit character code. Keys that type
+// typed character, Tab included, as UTF-16 units. Keys that type
 // nothing (arrows, F-keys, Delete) are dropped; menu shortcuts never get here.
 #pragma once
 
 #include <QWidget>
-
-#include <cstdint>
 
 namespace tallix {
 
@@ -16,7 +14,7 @@ public:
     explicit KeyTrap(QWidget* parent = nullptr);
 
 signals:
-    void KeyPress(std::int16_t code);
+    void typed(char16_t unit);
 
 protected:
     bool event(QEvent* event) override;

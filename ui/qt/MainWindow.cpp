@@ -3,8 +3,6 @@
 #include "AboutWindow.h"
 #include "Convert.h"
 #include "Display.h"
-#include "Guarded.h"
-#include "KeyTable.h"
 #include "KeyTrap.h"
 #include "Layout.h"
 #include "Look.h"
@@ -18,8 +16,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <array>
-
 namespace tallix {
 
 MainWindow::MainWindow(const QString& regionalOnePointFive, QWidget* parent)
@@ -32,17 +28,11 @@ MainWindow::MainWindow(const QString& regionalOnePointFive, QWidget* parent)
     buildControls();
     buildMenu();
 
-    m_calculator.Form_Load(regionalOnePointFive.toStdString());
+    m_behaviour.Form_Load(regionalOnePointFive.toStdString());
 
     // Fixed size: the key trap below the client area must stay out of sight.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_keyTrap->setFocus();
-}
-
-template <typename Handler>
-void MainWindow::guard(Handler&& handler)
-{
-    guarded(handler, [this](std::string_view text, std::string_view title) { showError(text, title); });
 }
 
 // Qt scales pixels to the screen itself, so the layout is read at 96 dpi.
@@ -59,32 +49,28 @@ void MainWindow::buildControls()
     client->setPalette(palette);
     setCentralWidget(client);
 
-    std::array<QWidget*, mainControls.size()> widgets{};
-    for (std::size_t i = 0; i < mainControls.size(); ++i) {
-        const ControlRow& row = mainControls[i];
-        const std::size_t container = containerRow(row);
-        widgets[i] = createControl(row, container == inClientArea ? client : widgets[container]);
-        widgets[i]->setObjectName(qt(tallix::objectName(row)));
-        widgets[i]->setAccessibleName(qt(row.accessibleName));
-        widgets[i]->setGeometry(qt(placeOf(row, standardDpi)));
-    }
+    m_controls = makeMainControls(client, standardDpi, [this](std::size_t row, QWidget* parent, PixelRect place) {
+        QWidget* widget = createControl(row, parent);
+        widget->setObjectName(qt(tallix::objectName(mainControls[row])));
+        widget->setAccessibleName(qt(mainControls[row].accessibleName));
+        widget->setGeometry(qt(place));
+        return widget;
+    });
     QWidget* previous = nullptr;
-    for (const std::size_t i : mainTabSequence) {
-        if (!takesFocus(mainControls[i].kind))
-            continue;
+    forTabChain(m_controls, [&](QWidget* next) {
         if (previous)
-            setTabOrder(previous, widgets[i]);
-        previous = widgets[i];
-    }
+            setTabOrder(previous, next);
+        previous = next;
+    });
 }
 
-QWidget* MainWindow::createControl(const ControlRow& row, QWidget* parent)
+QWidget* MainWindow::createControl(std::size_t row, QWidget* parent)
 {
-    switch (row.kind) {
+    switch (mainControls[row].kind) {
     case ControlKind::Label:
         m_display = new Display(parent);
         m_display->setFont(displayFont());
-        m_display->setText(qt(row.caption));
+        m_display->setText(qt(mainControls[row].caption));
         return m_display;
     case ControlKind::Frame: {
         auto* frame = new QFrame(parent);
@@ -93,49 +79,40 @@ QWidget* MainWindow::createControl(const ControlRow& row, QWidget* parent)
     }
     case ControlKind::KeyTrap:
         m_keyTrap = new KeyTrap(parent);
-        connect(m_keyTrap, &KeyTrap::KeyPress, this,
-                [this](std::int16_t code) { guard([&] { pctKeyTrap_KeyPress(code); }); });
+        connect(m_keyTrap, &KeyTrap::typed, this, [this](char16_t unit) { m_behaviour.typed(unit); });
         return m_keyTrap;
     case ControlKind::Button:
         break;
     }
-    auto* button = new QPushButton(qt(row.caption), parent);
+    auto* button = new QPushButton(qt(mainControls[row].caption), parent);
     button->setAutoDefault(false);
     giveKeypadLook(button);
-    connect(button, &QPushButton::clicked, this, [this, &row] { guard([&] { m_calculator.run(pressOf(row)); }); });
-    // A press let go off the button clicks nothing, so no handler gives the
-    // focus back; the release does, once any click's handler has run.
-    connect(button, &QPushButton::released, this, [this, button] {
-        if (button->hasFocus())
-            m_keyTrap->setFocus();
-    }, Qt::QueuedConnection);
-    if (row.click == Handler::cmdDec_Click)
-        m_decimalButton = button;
+    connect(button, &QPushButton::clicked, this, [this, row] { m_behaviour.click(row); });
+    // Queued: a click's own handler runs first.
+    connect(button, &QPushButton::released, this, [this, button] { m_behaviour.released(button->hasFocus()); },
+            Qt::QueuedConnection);
     return button;
 }
 
 void MainWindow::buildMenu()
 {
     giveMenuBarLook(menuBar());
-    auto* keys = new MenuKeys(menuBar());
+    auto* keys = new MenuKeys(menuBar(), m_behaviour);
     keys->watch(m_keyTrap);
     keys->watch(menuBar());
-    std::array<QMenu*, mainMenu.size()> menus{};
-    for (std::size_t i = 0; i < mainMenu.size(); ++i) {
-        const MenuRow& row = mainMenu[i];
-        const std::size_t parent = parentMenuRow(row);
-        if (parent == inMenuBar) {
-            menus[i] = menuBar()->addMenu(qt(row.caption));
-            menus[i]->setObjectName(qt(row.name));
-            keys->watch(menus[i]);
-            continue;
-        }
-        QAction* action = menus[parent]->addAction(qt(row.caption));
-        action->setObjectName(qt(row.name));
-        action->setShortcut(QKeySequence(qt(shortcutText(row)), QKeySequence::PortableText));
-        connect(action, &QAction::triggered, this,
-                [this, &row] { guard([&] { (static_cast<MenuCommands&>(*this).*row.click)(); }); });
-    }
+    makeMainMenu<QMenu*>(
+        [&](const MenuRow& row) {
+            QMenu* menu = menuBar()->addMenu(qt(row.caption));
+            menu->setObjectName(qt(row.name));
+            keys->watch(menu);
+            return menu;
+        },
+        [this](QMenu* menu, std::size_t row, const std::string& shortcut) {
+            QAction* action = menu->addAction(qt(mainMenu[row].caption));
+            action->setObjectName(qt(mainMenu[row].name));
+            action->setShortcut(QKeySequence(qt(shortcut), QKeySequence::PortableText));
+            connect(action, &QAction::triggered, this, [this, row] { m_behaviour.command(row); });
+        });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -145,46 +122,28 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     // with a beep. The menu bar holding the keyboard after a lone Alt, or
     // after Esc closed its menu, leaves menu mode and hands the key to the
     // calculator: Alt, 3 types 3.
-    if (event->text().isEmpty()) {
-        QMainWindow::keyPressEvent(event);
-    } else if (QApplication::activePopupWidget()) {
-        beep();
-    } else if (menuBar()->hasFocus()) {
-        m_keyTrap->setFocus();
-        QApplication::sendEvent(m_keyTrap, event);
-    } else {
-        QMainWindow::keyPressEvent(event);
-    }
+    m_behaviour.guard([&] {
+        if (event->text().isEmpty()) {
+            QMainWindow::keyPressEvent(event);
+        } else if (QApplication::activePopupWidget()) {
+            beep();
+        } else if (menuBar()->hasFocus()) {
+            m_keyTrap->setFocus();
+            QApplication::sendEvent(m_keyTrap, event);
+        } else {
+            QMainWindow::keyPressEvent(event);
+        }
+    });
 }
 
-void MainWindow::pctKeyTrap_KeyPress(std::int16_t code)
-{
-    tallix::pctKeyTrap_KeyPress(m_calculator, *this, code);
-}
-
-void MainWindow::mnuCopy_Click()
-{
-    setClipboardText(m_display->text());
-}
-
-void MainWindow::mnuPaste_Click()
-{
-    m_calculator.paste(clipboardText().toStdString());
-}
-
-void MainWindow::mnuAbout_Click()
-{
-    if (!m_about)
-        return;
-    m_about->Show();
-    // Without a window manager nothing hands the keyboard back once the
-    // About window is gone; typing must work at once.
-    activateWindow();
-}
-
-void MainWindow::displayChanged(std::string_view text)
+void MainWindow::showDisplayText(std::string_view text)
 {
     m_display->setText(qt(text));
+}
+
+void MainWindow::setCaption(std::size_t row, std::string_view caption)
+{
+    static_cast<QPushButton*>(m_controls[row])->setText(qt(caption));
 }
 
 void MainWindow::beep()
@@ -192,10 +151,20 @@ void MainWindow::beep()
     systemBeep();
 }
 
+// Without a window manager nothing hands the keyboard back once a modal
+// window is gone; typing must work at once.
 void MainWindow::showError(std::string_view text, std::string_view title)
 {
     showCriticalBox(this, qt(text), qt(title));
-    activateWindow(); // as after the About window: typing must work at once
+    activateWindow();
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about)
+        return;
+    m_about->Show();
+    activateWindow();
 }
 
 void MainWindow::focusKeyTrap()
@@ -203,9 +172,14 @@ void MainWindow::focusKeyTrap()
     m_keyTrap->setFocus();
 }
 
-void MainWindow::setDecimalCaption(std::string_view caption)
+std::string MainWindow::clipboardText()
 {
-    m_decimalButton->setText(qt(caption));
+    return tallix::clipboardText().toStdString();
+}
+
+void MainWindow::setClipboardText(std::string_view text)
+{
+    tallix::setClipboardText(qt(text));
 }
 
 } // namespace tallix

@@ -1,17 +1,15 @@
 // The calculator window on Qt: creates the controls and menu that Layout
-// places, sends clicks, typed characters and menu commands to the calculator
-// and shows the display text it reports. The arithmetic and the display
-// rules are the calculator's; this class only wires and draws.
+// places and hands their events to the window behaviour, which answers
+// through Surface. What the window does is the behaviour's; this class only
+// creates, connects and draws.
 #pragma once
 
-#include "Calculator.h"
-#include "MainForm.h"
+#include "Surface.h"
+#include "WindowBehaviour.h"
 
 #include <QMainWindow>
 
-#include <cstdint>
-
-class QPushButton;
+#include <array>
 
 namespace tallix {
 
@@ -19,7 +17,7 @@ class AboutWindow;
 class Display;
 class KeyTrap;
 
-class MainWindow : public QMainWindow, public MenuCommands, private Effects {
+class MainWindow : public QMainWindow, private Surface {
     Q_OBJECT
 
 public:
@@ -29,36 +27,30 @@ public:
     // The About window the Help menu shows; until it is set the command does nothing.
     void setAboutWindow(AboutWindow* about) { m_about = about; }
 
-    const Calculator& calculator() const { return m_calculator; }
-
-    void pctKeyTrap_KeyPress(std::int16_t code);
-    void mnuCopy_Click() override;
-    void mnuPaste_Click() override;
-    void mnuAbout_Click() override;
+    WindowBehaviour& behaviour() { return m_behaviour; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Effects
-    void displayChanged(std::string_view text) override;
+    void showDisplayText(std::string_view text) override;
+    void setCaption(std::size_t row, std::string_view caption) override;
     void beep() override;
     void showError(std::string_view text, std::string_view title) override;
     void focusKeyTrap() override;
-    void setDecimalCaption(std::string_view caption) override;
+    std::string clipboardText() override;
+    void setClipboardText(std::string_view text) override;
+    void showAbout() override;
 
-    // Runs a handler Qt calls; see Guarded.h.
-    template <typename Handler>
-    void guard(Handler&& handler);
     void buildControls();
-    QWidget* createControl(const ControlRow& row, QWidget* parent);
+    QWidget* createControl(std::size_t row, QWidget* parent);
     void buildMenu();
 
-    Calculator m_calculator{*this};
+    WindowBehaviour m_behaviour{*this};
     AboutWindow* m_about = nullptr;
     Display* m_display = nullptr;
     KeyTrap* m_keyTrap = nullptr;
-    QPushButton* m_decimalButton = nullptr;
+    std::array<QWidget*, mainControls.size()> m_controls{}; // by row
 };
 
 } // namespace tallix

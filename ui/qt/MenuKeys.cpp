@@ -1,6 +1,7 @@
 #include "MenuKeys.h"
 
 #include "PhysicalKeys.h"
+#include "WindowBehaviour.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ bool hasAccessKey(const QWidget* menu, QChar letter)
 
 } // namespace
 
-MenuKeys::MenuKeys(QMenuBar* bar) : QObject(bar), m_bar(bar) {}
+MenuKeys::MenuKeys(QMenuBar* bar, WindowBehaviour& behaviour) : QObject(bar), m_bar(bar), m_behaviour(behaviour) {}
 
 void MenuKeys::watch(QWidget* widget)
 {
@@ -33,15 +34,20 @@ void MenuKeys::watch(QWidget* widget)
 
 bool MenuKeys::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    bool done = false;
+    if (event->type() == QEvent::KeyPress)
+        m_behaviour.guard([&] { done = translate(watched, *static_cast<const QKeyEvent*>(event)); });
+    return done;
+}
+
+bool MenuKeys::translate(QObject* watched, const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     const Qt::KeyboardModifiers chord = modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
 
     if (chord == Qt::ControlModifier) {
-        const QChar latin = letterOnKey(key->nativeScanCode(), Layout::Latin);
-        if (latin.isNull() || latin.unicode() == key->key())
+        const QChar latin = letterOnKey(key.nativeScanCode(), KeyboardLayout::Latin);
+        if (latin.isNull() || latin.unicode() == key.key())
             return false;
         const QKeySequence shortcut(QKeyCombination(modifiers, Qt::Key(latin.unicode())));
         const auto actions = m_bar->findChildren<QAction*>();
@@ -60,10 +66,10 @@ bool MenuKeys::eventFilter(QObject* watched, QEvent* event)
     if (chord != Qt::AltModifier && !(chord == Qt::NoModifier && inMenus))
         return false;
     QWidget* menu = inMenus ? static_cast<QWidget*>(watched) : m_bar;
-    const QChar russian = letterOnKey(key->nativeScanCode(), Layout::Russian);
-    if (russian.isNull() || key->text().toUpper() == russian || !hasAccessKey(menu, russian))
+    const QChar russian = letterOnKey(key.nativeScanCode(), KeyboardLayout::Russian);
+    if (russian.isNull() || key.text().toUpper() == russian || !hasAccessKey(menu, russian))
         return false;
-    QKeyEvent translated(QEvent::KeyPress, russian.unicode(), key->modifiers(), QString(russian.toLower()));
+    QKeyEvent translated(QEvent::KeyPress, russian.unicode(), key.modifiers(), QString(russian.toLower()));
     QCoreApplication::sendEvent(menu, &translated);
     return true;
 }

@@ -7,14 +7,18 @@
 
 #include <QObject>
 
+class QKeyEvent;
 class QMenuBar;
 class QWidget;
 
 namespace tallix {
 
+class WindowBehaviour;
+
 class MenuKeys : public QObject {
 public:
-    explicit MenuKeys(QMenuBar* bar);
+    // Its own work runs inside the behaviour's guard.
+    MenuKeys(QMenuBar* bar, WindowBehaviour& behaviour);
 
     // The widgets keys go to: the key trap, the menu bar and each menu.
     void watch(QWidget* widget);
@@ -23,7 +27,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool translate(QObject* watched, const QKeyEvent& key);
+
     QMenuBar* m_bar;
+    WindowBehaviour& m_behaviour;
 };
 
 } // namespace tallix

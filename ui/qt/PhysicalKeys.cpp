@@ -28,10 +28,10 @@ struct Keymaps {
 
 } // namespace
 
-QChar letterOnKey(std::uint32_t keycode, Layout layout)
+QChar letterOnKey(std::uint32_t keycode, KeyboardLayout layout)
 {
     static const Keymaps keymaps;
-    xkb_keymap* keymap = layout == Layout::Latin ? keymaps.latin.get() : keymaps.russian.get();
+    xkb_keymap* keymap = layout == KeyboardLayout::Latin ? keymaps.latin.get() : keymaps.russian.get();
     if (!keymap || keycode == 0)
         return {};
     const xkb_keysym_t* symbols = nullptr;

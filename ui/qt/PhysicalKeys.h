@@ -10,9 +10,9 @@
 
 namespace tallix {
 
-enum class Layout { Latin, Russian };
+enum class KeyboardLayout { Latin, Russian };
 
 // Upper case, or a null QChar for a key without a letter (or no keycode).
-QChar letterOnKey(std::uint32_t keycode, Layout layout);
+QChar letterOnKey(std::uint32_t keycode, KeyboardLayout layout);
 
 } // namespace tallix

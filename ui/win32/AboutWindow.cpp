@@ -54,12 +54,11 @@ void AboutWindow::load()
     create(L"TallixAbout", wide(aboutCaption), {aboutExStyle, aboutStyle, outer, m_mainWindow, nullptr},
            GetSysColorBrush(COLOR_BTNFACE));
 
-    for (std::size_t i = 0; i < aboutControls.size(); ++i) {
-        const AboutControl& row = aboutControls[i];
-        const RECT place = rect(placeOf(row, m_dpi));
+    makeAboutControls(m_dpi, [this](const AboutControl& row, PixelRect placed) {
+        const RECT place = rect(placed);
         const wchar_t* windowClass = L"STATIC";
         DWORD style = WS_CHILD | WS_VISIBLE;
-        int id = firstControlId + static_cast<int>(i);
+        int id = firstControlId + static_cast<int>(&row - aboutControls.data());
         switch (row.kind) {
         case AboutKind::Image: // drawn by paint(), stretched to its rectangle
             m_picture.reset(loadPictureResource(row.content));
@@ -81,7 +80,7 @@ void AboutWindow::load()
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
         if (row.kind == AboutKind::Button)
             m_ok = control;
-    }
+    });
 }
 
 void AboutWindow::Form_Load()
@@ -120,7 +119,7 @@ void AboutWindow::paint()
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
-    for (const RuleLine& line : Line1) {
+    for (const RuleLine& line : engravedRule) {
         const RECT area = rect(placeOf(line, m_dpi));
         const HBRUSH brush = CreateSolidBrush(rgb(line.colour));
         FillRect(dc, &area, brush);

@@ -2,15 +2,14 @@
 
 #include "Convert.h"
 #include "DisplayText.h"
-#include "MainForm.h"
+#include "Look.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace tallix {
 
-Display::Display(HWND parent, RECT rect, HFONT font, HBRUSH background, int dpi)
-    : m_font(font), m_background(background), m_dpi(dpi)
+Display::Display(HWND parent, RECT rect, HFONT font, int dpi) : m_font(font), m_dpi(dpi)
 {
     create(L"TallixDisplay", L"", {0, WS_CHILD | WS_VISIBLE, rect, parent, nullptr}, nullptr);
 }
@@ -34,26 +33,20 @@ void Display::paint()
     HDC dc = BeginPaint(hwnd(), &ps);
     RECT area;
     GetClientRect(hwnd(), &area);
-    FillRect(dc, &area, m_background);
-    const HBRUSH border = CreateSolidBrush(rgb(readOutBorderColour));
-    FrameRect(dc, &area, border);
-    DeleteObject(border);
-
-    const int inset = px(readOutInset, m_dpi);
-    InflateRect(&area, -inset, 0);
     const HGDIOBJ oldFont = SelectObject(dc, m_font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, rgb(readOutTextColour));
-    const auto textWidth = [dc](std::u16string_view part) {
+    const DisplayPaint plan = displayPaint(utf16(m_text), {area.right, area.bottom}, m_dpi, [dc](std::u16string_view part) {
         SIZE size{};
         GetTextExtentPoint32W(dc, wide(part).data(), static_cast<int>(part.size()), &size);
         return static_cast<int>(size.cx);
-    };
-    // Forced left to right, characters stand in the order of the text: a
-    // Hebrew letter between two digits does not swap them.
-    const std::wstring shown =
-        L"\u202D" + std::wstring(wide(visibleText(utf16(m_text), area.right - area.left, textWidth))) + L"\u202C";
-    DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &area,
+    });
+    const GdiObject<HBRUSH> face(CreateSolidBrush(rgb(plan.face)));
+    const GdiObject<HBRUSH> border(CreateSolidBrush(rgb(plan.border)));
+    FillRect(dc, &area, face.get());
+    FrameRect(dc, &area, border.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, rgb(plan.ink));
+    RECT textArea = rect(plan.textArea);
+    DrawTextW(dc, wide(plan.text).data(), static_cast<int>(plan.text.size()), &textArea,
               DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     EndPaint(hwnd(), &ps);

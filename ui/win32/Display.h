@@ -1,7 +1,6 @@
-// The one-line display on Win32: right-aligned text on the face colour inside
-// a one-pixel border. What it draws for its text (marks, the ellipsis, the
-// tail that fits) is DisplayText's; it only paints that, left to right. The
-// text stays in the program: asked for its window text, the display answers
+// The one-line display on Win32. What it paints (face, border, text area,
+// the visible text with its marks and cut) is displayPaint's; it only draws
+// that. The text stays in the program: asked for its window text, the display answers
 // from it, so a huge paste never lands in the desktop's shared heap.
 #pragma once
 
@@ -14,9 +13,9 @@ namespace tallix {
 
 class Display : public Window {
 public:
-    // font and background are the caller's and outlive the display; dpi is
+    // font is the caller's and outlives the display; dpi is
     // the density the window is laid out at.
-    Display(HWND parent, RECT rect, HFONT font, HBRUSH background, int dpi);
+    Display(HWND parent, RECT rect, HFONT font, int dpi);
 
     // Called only when the text changed.
     void setText(std::string_view text);
@@ -30,7 +29,6 @@ private:
 
     std::wstring m_text;
     HFONT m_font;
-    HBRUSH m_background;
     int m_dpi;
 };
 

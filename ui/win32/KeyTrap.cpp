@@ -16,13 +16,11 @@ LRESULT KeyTrap::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE:
         return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
     case WM_CHAR: {
-        const auto unit = static_cast<wchar_t>(wParam);
-        if (unit >= 0xDC00 && unit <= 0xDFFF)
-            return 0; // one code for a character beyond the BMP: its first half
+        const auto unit = static_cast<char16_t>(wParam);
         // Key repeats that arrived faster than they were read come as one message.
         const int repeats = std::max(1, static_cast<int>(LOWORD(lParam)));
         for (int i = 0; i < repeats; ++i)
-            m_keyPress(static_cast<std::int16_t>(unit));
+            m_keyPress(unit);
         return 0;
     }
     case WM_PAINT: // shows nothing; it lies below the client area anyway

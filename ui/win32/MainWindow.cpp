@@ -2,7 +2,6 @@
 
 #include "AboutWindow.h"
 #include "Convert.h"
-#include "KeyTable.h"
 #include "Layout.h"
 #include "Platform.h"
 
@@ -18,14 +17,19 @@ constexpr DWORD mainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZ
 
 WNDPROC systemButtonProcedure = nullptr;
 
-// A press let go off a keypad button clicks nothing, so no handler gives the
-// focus back; the release does, once any click's handler has run: the main
-// window hands its keyboard on to the key trap.
+// Tells the main window that a press on a keypad button was let go; wParam
+// is whether the button kept the keyboard.
+constexpr UINT releasedMessage = WM_APP + 1;
+
+// After the system's own handling, so that any click's handler has run.
 LRESULT CALLBACK keypadButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = CallWindowProcW(systemButtonProcedure, button, message, wParam, lParam);
-    if (message == WM_LBUTTONUP && GetFocus() == button)
-        SetFocus(GetAncestor(button, GA_ROOT));
+    LRESULT result = 0;
+    guardedFor(button, [&] {
+        result = CallWindowProcW(systemButtonProcedure, button, message, wParam, lParam);
+        if (message == WM_LBUTTONUP)
+            SendMessageW(GetAncestor(button, GA_ROOT), releasedMessage, GetFocus() == button, 0);
+    });
     return result;
 }
 
@@ -50,7 +54,7 @@ MainWindow::MainWindow(std::string_view regionalOnePointFive)
                  outer.bottom - outer.top + client.height - actual.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     buildControls();
-    m_calculator.Form_Load(regionalOnePointFive);
+    m_behaviour.Form_Load(regionalOnePointFive);
 
     // Opened on a monitor of another density than the system's.
     if (const int dpi = windowDpi(hwnd()); dpi != m_dpi) {
@@ -70,30 +74,30 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildControls()
 {
-    for (std::size_t i = 0; i < mainControls.size(); ++i) {
-        const std::size_t container = containerRow(mainControls[i]);
-        m_controls[i] = createControl(i, container == inClientArea ? hwnd() : m_controls[container]);
-        m_names.setName(m_controls[i], mainControls[i].accessibleName);
-    }
+    m_controls = makeMainControls(hwnd(), m_dpi, [this](std::size_t row, HWND parent, PixelRect place) {
+        const HWND control = createControl(row, parent, rect(place));
+        m_names.setName(control, mainControls[row].accessibleName);
+        return control;
+    });
     // The tab order is the order of the windows among their siblings.
-    for (const std::size_t i : mainTabSequence)
-        SetWindowPos(m_controls[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    forTabChain(m_controls, [](HWND next) {
+        SetWindowPos(next, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    });
 }
 
-HWND MainWindow::createControl(std::size_t row, HWND parent)
+HWND MainWindow::createControl(std::size_t row, HWND parent, RECT place)
 {
     const ControlRow& control = mainControls[row];
-    const RECT place = rect(placeOf(control, m_dpi));
     switch (control.kind) {
     case ControlKind::Label:
-        m_display = std::make_unique<Display>(parent, place, m_displayFont.get(), m_faceBrush.get(), m_dpi);
+        m_display = std::make_unique<Display>(parent, place, m_displayFont.get(), m_dpi);
         m_display->setText(control.caption);
         return m_display->hwnd();
     case ControlKind::Frame:
         m_frames.push_back(std::make_unique<Frame>(parent, place, m_windowBrush.get()));
         return m_frames.back()->hwnd();
     case ControlKind::KeyTrap:
-        m_keyTrap = std::make_unique<KeyTrap>(parent, place, [this](std::int16_t code) { pctKeyTrap_KeyPress(code); });
+        m_keyTrap = std::make_unique<KeyTrap>(parent, place, [this](char16_t unit) { m_behaviour.typed(unit); });
         return m_keyTrap->hwnd();
     case ControlKind::Button:
         break;
@@ -106,32 +110,28 @@ HWND MainWindow::createControl(std::size_t row, HWND parent)
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.get()), FALSE);
     systemButtonProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&keypadButtonProcedure)));
-    if (control.click == Handler::cmdDec_Click)
-        m_decimalButton = button;
     return button;
 }
 
 HMENU MainWindow::buildMenu()
 {
     HMENU bar = CreateMenu();
-    std::array<HMENU, mainMenu.size()> menus{};
     std::vector<ACCEL> accelerators;
-    for (std::size_t i = 0; i < mainMenu.size(); ++i) {
-        const MenuRow& row = mainMenu[i];
-        const std::size_t parent = parentMenuRow(row);
-        std::wstring caption = wide(row.caption);
-        if (parent == inMenuBar) {
-            menus[i] = CreatePopupMenu();
-            AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menus[i]), caption.c_str());
-            continue;
-        }
-        const auto id = static_cast<WORD>(firstCommandId + i);
-        if (row.ctrlKey != 0) {
-            caption += L"\t" + wide(shortcutText(row));
-            accelerators.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(row.ctrlKey), id});
-        }
-        AppendMenuW(menus[parent], MF_STRING, id, caption.c_str());
-    }
+    makeMainMenu<HMENU>(
+        [bar](const MenuRow& row) {
+            HMENU menu = CreatePopupMenu();
+            AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), wide(row.caption).c_str());
+            return menu;
+        },
+        [&](HMENU menu, std::size_t row, const std::string& shortcut) {
+            const auto id = static_cast<WORD>(firstCommandId + row);
+            std::wstring caption = wide(mainMenu[row].caption);
+            if (!shortcut.empty()) {
+                caption += L"\t" + wide(shortcut);
+                accelerators.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(mainMenu[row].ctrlKey), id});
+            }
+            AppendMenuW(menu, MF_STRING, id, caption.c_str());
+        });
     m_accelerators = CreateAcceleratorTableW(accelerators.data(), static_cast<int>(accelerators.size()));
     return bar;
 }
@@ -185,10 +185,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         drawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), m_faceBrush.get());
         return TRUE;
     case WM_SETFOCUS:
-        // Whenever the window gets the keyboard back (after a box, the About
-        // window or another program), typing goes to the key trap.
         if (m_keyTrap)
-            SetFocus(m_keyTrap->hwnd());
+            m_behaviour.keyboardReturned();
+        return 0;
+    case releasedMessage:
+        m_behaviour.released(wParam != 0);
         return 0;
     case WM_DPICHANGED: // moved to a monitor of another density
         rescale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -206,39 +207,24 @@ void MainWindow::command(int id, int notification)
     if (id >= firstControlId && control < mainControls.size()) {
         // An owner-drawn button reports a quick second click as a double click.
         if (notification == BN_CLICKED || notification == BN_DOUBLECLICKED)
-            m_calculator.run(pressOf(mainControls[control]));
+            m_behaviour.click(control);
         return;
     }
     const auto item = static_cast<std::size_t>(id - firstCommandId);
-    if (id >= firstCommandId && item < mainMenu.size() && mainMenu[item].click)
-        (static_cast<MenuCommands&>(*this).*mainMenu[item].click)();
+    if (id >= firstCommandId && item < mainMenu.size())
+        m_behaviour.command(item);
 }
 
-void MainWindow::pctKeyTrap_KeyPress(std::int16_t code)
-{
-    tallix::pctKeyTrap_KeyPress(m_calculator, *this, code);
-}
-
-void MainWindow::mnuCopy_Click()
-{
-    setClipboardText(hwnd(), m_calculator.display());
-}
-
-void MainWindow::mnuPaste_Click()
-{
-    m_calculator.paste(clipboardText(hwnd()));
-}
-
-void MainWindow::mnuAbout_Click()
-{
-    if (m_about)
-        m_about->Show();
-}
-
-void MainWindow::displayChanged(std::string_view text)
+void MainWindow::showDisplayText(std::string_view text)
 {
     m_display->setText(text);
     m_names.setValue(m_display->hwnd(), text);
+}
+
+void MainWindow::setCaption(std::size_t row, std::string_view caption)
+{
+    SetWindowTextW(m_controls[row], wide(caption).c_str());
+    InvalidateRect(m_controls[row], nullptr, FALSE);
 }
 
 void MainWindow::beep()
@@ -256,10 +242,20 @@ void MainWindow::focusKeyTrap()
     SetFocus(m_keyTrap->hwnd());
 }
 
-void MainWindow::setDecimalCaption(std::string_view caption)
+std::string MainWindow::clipboardText()
 {
-    SetWindowTextW(m_decimalButton, wide(caption).c_str());
-    InvalidateRect(m_decimalButton, nullptr, FALSE);
+    return tallix::clipboardText(hwnd());
+}
+
+void MainWindow::setClipboardText(std::string_view text)
+{
+    tallix::setClipboardText(hwnd(), text);
+}
+
+void MainWindow::showAbout()
+{
+    if (m_about)
+        m_about->Show();
 }
 
 } // namespace tallix

@@ -1,21 +1,21 @@
 // The calculator window on Win32: creates the controls, menu and
-// accelerators that Layout places, sends clicks, typed characters and menu
-// commands to the calculator and shows the display text it reports. The
-// arithmetic and the display rules are the calculator's; this class only
-// wires and draws.
+// accelerators that Layout places and hands their events to the window
+// behaviour, which answers through Surface. What the window does is the
+// behaviour's; this class only creates, connects, draws and follows the
+// monitor's density.
 #pragma once
 
 #include "Accessibility.h"
-#include "Calculator.h"
 #include "Display.h"
 #include "Frame.h"
 #include "KeyTrap.h"
 #include "Look.h"
 #include "MainForm.h"
+#include "Surface.h"
 #include "Window.h"
+#include "WindowBehaviour.h"
 
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -24,7 +24,7 @@ namespace tallix {
 
 class AboutWindow;
 
-class MainWindow : public Window, public MenuCommands, private Effects {
+class MainWindow : public Window, private Surface {
 public:
     // regionalOnePointFive: 1.5 written by the user's regional settings.
     explicit MainWindow(std::string_view regionalOnePointFive);
@@ -38,22 +38,19 @@ public:
     // Ctrl+C and Ctrl+V: true when the message was one of them and is done.
     bool translateAccelerator(MSG& message);
 
-    void pctKeyTrap_KeyPress(std::int16_t code);
-    void mnuCopy_Click() override;
-    void mnuPaste_Click() override;
-    void mnuAbout_Click() override;
-
 private:
-    // Effects
-    void displayChanged(std::string_view text) override;
+    void showDisplayText(std::string_view text) override;
+    void setCaption(std::size_t row, std::string_view caption) override;
     void beep() override;
     void showError(std::string_view text, std::string_view title) override;
     void focusKeyTrap() override;
-    void setDecimalCaption(std::string_view caption) override;
+    std::string clipboardText() override;
+    void setClipboardText(std::string_view text) override;
+    void showAbout() override;
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void buildControls();
-    HWND createControl(std::size_t row, HWND parent);
+    HWND createControl(std::size_t row, HWND parent, RECT place);
     HMENU buildMenu();
     // Fonts and every control anew from the twips at the window's new
     // density, and the window at the place Windows suggests.
@@ -68,13 +65,12 @@ private:
     HACCEL m_accelerators = nullptr;
     AccessibleNames m_names;
 
-    Calculator m_calculator{*this};
+    WindowBehaviour m_behaviour{*this};
     AboutWindow* m_about = nullptr;
     std::unique_ptr<Display> m_display;
     std::unique_ptr<KeyTrap> m_keyTrap;
     std::vector<std::unique_ptr<Frame>> m_frames;
     std::array<HWND, mainControls.size()> m_controls{}; // by row
-    HWND m_decimalButton = nullptr;
 };
 
 } // namespace tallix

@@ -7,6 +7,13 @@
 
 namespace tallix {
 
+void guardedFor(HWND window, const std::function<void()>& work) noexcept
+{
+    guarded(work, [window](std::string_view text, std::string_view title) {
+        showCriticalBox(GetAncestor(window, GA_ROOT), text, title);
+    });
+}
+
 Window::~Window()
 {
     if (m_hwnd)
@@ -52,14 +59,9 @@ LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    // Every message of the program's windows comes through here: no
-    // exception may unwind into the system's frames (which 32-bit MinGW
-    // code cannot unwind through at all).
+    // Every message of the program's windows comes through here.
     LRESULT result = 0;
-    guarded([&] { result = self->handle(message, wParam, lParam); },
-            [hwnd](std::string_view text, std::string_view title) {
-                showCriticalBox(GetAncestor(hwnd, GA_ROOT), text, title);
-            });
+    guardedFor(hwnd, [&] { result = self->handle(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->m_hwnd = nullptr;

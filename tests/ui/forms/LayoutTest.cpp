@@ -44,8 +44,8 @@ TEST(Layout, ControlsSitWhereTheTwipsPutThemAtEveryDensity)
         EXPECT_GE(inClient(control("pctKeyTrap"), dpi).top, mainClientSize(dpi).height) << "key trap out of sight";
     EXPECT_EQ(aboutOffset(96).width, 33);
     EXPECT_EQ(aboutOffset(96).height, 70);
-    EXPECT_EQ(placeOf(Line1[0], 96), (PixelRect{68, 76, 256, 2})) << "the white line under the shadow line";
-    EXPECT_EQ(placeOf(Line1[1], 96), (PixelRect{67, 75, 256, 1}));
+    EXPECT_EQ(placeOf(engravedRule[0], 96), (PixelRect{68, 76, 256, 2})) << "the white line under the shadow line";
+    EXPECT_EQ(placeOf(engravedRule[1], 96), (PixelRect{67, 75, 256, 1}));
 }
 
 TEST(Layout, FocusVisitsTheKeyTrapFirstThenTheButtonsInTabOrder)

@@ -1,6 +1,5 @@
 #include "UiDriver.h"
 
-#include <QFile>
 #include <QLabel>
 
 namespace tallix::testing {
@@ -61,30 +60,11 @@ TEST_F(AboutWindowTest, MainWindowWaitsWhileOpen)
         EXPECT_EQ(displayText(), "0") << "no keys, clicks or menu commands reach the calculator";
         static_cast<QDialog*>(modal)->accept();
     });
-    window.mnuAbout_Click();
+    window.behaviour().mnuAbout_Click();
     EXPECT_TRUE(openedThroughMenu);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == keyTrap(); }));
     QTest::keyClick(window.windowHandle(), Qt::Key_8);
     EXPECT_EQ(displayText(), "8") << "typing works at once after closing";
-}
-
-TEST(Pictures, AboutPictureIsA48By100BaselineJpeg)
-{
-    QFile file(PICTURES "about.jpg");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.contains("\xFF\xC0") && !bytes.contains("\xFF\xC2")) << "baseline, not progressive";
-    EXPECT_EQ(QImage::fromData(bytes, "JPEG").size(), QSize(48, 100));
-}
-
-TEST(Pictures, IconsInSixteenColoursOnTransparency)
-{
-    for (const int size : {16, 32, 128}) {
-        const QImage image(QStringLiteral(PICTURES "icon-%1.png").arg(size));
-        EXPECT_EQ(image.size(), QSize(size, size));
-        EXPECT_LE(image.colorCount(), 16);
-        EXPECT_EQ(qAlpha(image.pixel(size - 1, 0)), 0) << "the corner beside the keys is transparent";
-    }
 }
 
 } // namespace

@@ -62,7 +62,7 @@ protected:
     void paste(const QString& text)
     {
         QGuiApplication::clipboard()->setText(text);
-        window.mnuPaste_Click();
+        window.behaviour().mnuPaste_Click();
     }
 
     MainWindow window{QStringLiteral("1.5")};

@@ -1,0 +1,90 @@
+#include "WindowBehaviour.h"
+
+#include "KeyTable.h"
+#include "Layout.h"
+
+namespace tallix {
+
+WindowBehaviour::WindowBehaviour(Surface& surface) : m_surface(surface) {}
+
+void WindowBehaviour::Form_Load(std::string_view regionalOnePointFive)
+{
+    guard([&] { m_calculator.Form_Load(regionalOnePointFive); });
+}
+
+void WindowBehaviour::click(std::size_t row)
+{
+    guard([&] { m_calculator.run(pressOf(mainControls[row])); });
+}
+
+void WindowBehaviour::command(std::size_t row)
+{
+    guard([&] {
+        if (const auto run = mainMenu[row].click)
+            (this->*run)();
+    });
+}
+
+void WindowBehaviour::typed(char16_t unit)
+{
+    if (unit >= 0xDC00 && unit <= 0xDFFF)
+        return;
+    guard([&] { pctKeyTrap_KeyPress(m_calculator, *this, static_cast<std::int16_t>(unit)); });
+}
+
+void WindowBehaviour::released(bool buttonHasFocus)
+{
+    if (buttonHasFocus)
+        guard([&] { m_surface.focusKeyTrap(); });
+}
+
+void WindowBehaviour::keyboardReturned()
+{
+    guard([&] { m_surface.focusKeyTrap(); });
+}
+
+// Copy takes the display text whole, as pasted: the display itself may
+// show marks and only the end of a long text.
+void WindowBehaviour::mnuCopy_Click()
+{
+    m_surface.setClipboardText(m_calculator.display());
+}
+
+void WindowBehaviour::mnuPaste_Click()
+{
+    m_calculator.paste(m_surface.clipboardText());
+}
+
+void WindowBehaviour::mnuAbout_Click()
+{
+    m_surface.showAbout();
+    m_surface.focusKeyTrap();
+}
+
+void WindowBehaviour::displayChanged(std::string_view text)
+{
+    m_surface.showDisplayText(text);
+}
+
+void WindowBehaviour::beep()
+{
+    m_surface.beep();
+}
+
+void WindowBehaviour::showError(std::string_view text, std::string_view title)
+{
+    m_surface.showError(text, title);
+    m_surface.focusKeyTrap();
+}
+
+void WindowBehaviour::focusKeyTrap()
+{
+    m_surface.focusKeyTrap();
+}
+
+void WindowBehaviour::setDecimalCaption(std::string_view caption)
+{
+    m_surface.setCaption(decimalRow, caption);
+}
+
+} // namespace tallix
