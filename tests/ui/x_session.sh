@@ -1,4 +1,4 @@
-# Sourced by the end-to-end scripts of both front ends: a private Xvfb that
+# Sourced by the scripts that drive a real window: a private Xvfb that
 # counts the bells it rings, and the program (the command in `launch`)
 # started on it, driven with xdotool and read through the X clipboard.
 # Everything started here ends with the script.
@@ -86,36 +86,4 @@ expect_copy() {
 bells() {
     sleep 0.3 # the watcher writes its line a moment after the bell
     wc -l <"$work/bells"
-}
-
-# Every case of the table all front ends share: typed, then copied back.
-run_shared_cases() { # CASES.tsv
-    local name locale typed key expected
-    while IFS=$'\t' read -r -u 4 name locale typed key expected; do
-        [[ -z "$name" || "$name" == \#* ]] && continue
-        start_app "$locale"
-        xdotool type --delay 30 "$typed"
-        [ "$key" = - ] || xdotool key "$key"
-        expect_copy "$expected" "$name"
-        stop_app
-    done 4<"$1"
-}
-
-# A press on "7" let go off the button clicks nothing, and the keyboard still
-# types into the calculator. The client area (237 x 199 px) lies at the bottom
-# of the window, inside equal borders; "7" is at 28, 62 in it.
-check_cancelled_press() {
-    start_app en_US.UTF-8
-    eval "$(xdotool getwindowgeometry --shell "$app_window")"
-    local border=$(((WIDTH - 237) / 2))
-    local left=$((X + border)) top=$((Y + HEIGHT - border - 199))
-    xdotool mousemove --sync $((left + 28)) $((top + 62)) mousedown 1
-    sleep 0.2
-    xdotool mousemove --sync $((left + 28)) $((top + 18))
-    sleep 0.2
-    xdotool mouseup 1
-    sleep 0.2
-    xdotool type --delay 30 5
-    expect_copy 5 "a press on 7 let go off it, then 5"
-    stop_app
 }

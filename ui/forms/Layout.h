@@ -61,6 +61,17 @@ constexpr PixelRect placeOf(const ControlRow& row, int dpi)
     return pixelRect(row.left, row.top, row.width, row.height, dpi);
 }
 
+// In the window's client area: a button's place in its frame plus the frame's.
+constexpr PixelRect placeInClient(const ControlRow& row, int dpi)
+{
+    PixelRect place = placeOf(row, dpi);
+    if (const std::size_t frame = containerRow(row); frame != inClientArea) {
+        place.left += placeOf(mainControls[frame], dpi).left;
+        place.top += placeOf(mainControls[frame], dpi).top;
+    }
+    return place;
+}
+
 constexpr bool takesFocus(ControlKind kind) { return kind == ControlKind::KeyTrap || kind == ControlKind::Button; }
 
 // Rows of the main controls by their place in the tab order, the key trap

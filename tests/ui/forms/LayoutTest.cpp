@@ -16,17 +16,6 @@ const ControlRow& control(std::string_view name)
     throw std::invalid_argument(std::string(name));
 }
 
-// A control's rectangle in the window's client area: its own place plus its frame's.
-PixelRect inClient(const ControlRow& row, int dpi)
-{
-    PixelRect rect = placeOf(row, dpi);
-    if (const std::size_t frame = containerRow(row); frame != inClientArea) {
-        rect.left += placeOf(mainControls[frame], dpi).left;
-        rect.top += placeOf(mainControls[frame], dpi).top;
-    }
-    return rect;
-}
-
 TEST(Layout, ControlsSitWhereTheTwipsPutThemAtEveryDensity)
 {
     const struct {
@@ -39,9 +28,9 @@ TEST(Layout, ControlsSitWhereTheTwipsPutThemAtEveryDensity)
         {"lblReadOut", 144, {12, 12, 331, 31}}, {"cmdOper4", 144, {288, 234, 49, 43}}, {"cmdNum0", 120, {15, 195, 41, 36}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(inClient(control(c.name), c.dpi), c.rect) << c.name << " at " << c.dpi << " dpi";
+        EXPECT_EQ(placeInClient(control(c.name), c.dpi), c.rect) << c.name << " at " << c.dpi << " dpi";
     for (const int dpi : {96, 120, 144, 192})
-        EXPECT_GE(inClient(control("pctKeyTrap"), dpi).top, mainClientSize(dpi).height) << "key trap out of sight";
+        EXPECT_GE(placeInClient(control("pctKeyTrap"), dpi).top, mainClientSize(dpi).height) << "key trap out of sight";
     EXPECT_EQ(aboutOffset(96).width, 33);
     EXPECT_EQ(aboutOffset(96).height, 70);
     EXPECT_EQ(placeOf(engravedRule[0], 96), (PixelRect{68, 76, 256, 2})) << "the white line under the shadow line";
@@ -57,19 +46,6 @@ TEST(Layout, FocusVisitsTheKeyTrapFirstThenTheButtonsInTabOrder)
     }
     EXPECT_EQ(order, "pctKeyTrap cmdNum0 cmdNum1 cmdNum2 cmdNum3 cmdNum4 cmdNum5 cmdNum6 cmdNum7 cmdNum8 cmdNum9 "
                      "cmdDec cmdOpp cmdCancel cmdCE cmdOper2 cmdOper3 cmdOper0 cmdOper1 cmdPer cmdOper4 ");
-}
-
-TEST(Layout, MenuItemsSitInTheirMenusWithTheirShortcuts)
-{
-    std::string tree;
-    for (const MenuRow& row : mainMenu) {
-        const std::size_t parent = parentMenuRow(row);
-        tree += parent == inMenuBar ? "bar" : std::string(mainMenu[parent].caption);
-        tree += " > " + std::string(row.caption) + (row.ctrlKey ? " " + shortcutText(row) : "") + "; ";
-    }
-    EXPECT_EQ(tree, "bar > &Правка; &Правка > &Копировать Ctrl+C; &Правка > Вст&авить Ctrl+V; bar > &Справка; "
-                    "&Справка > &О программе; ");
-    EXPECT_EQ(shortcutText(mainMenu[0]), "");
 }
 
 } // namespace
