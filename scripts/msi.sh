@@ -5,7 +5,7 @@
 # The same inputs give the same bytes: the product and package codes are
 # name-based UUIDs of the version and platform (so every version gets new
 # ones), and wixl, which stamps the current time and a random package code,
-# runs on a clock stopped at SOURCE_DATE_EPOCH before msibuild sets the code.
+# runs on a clock stopped (faketime -f) at SOURCE_DATE_EPOCH before msibuild sets the code.
 set -euo pipefail
 exe=$(realpath "$1") platform=$2 out=$(realpath -m "$3")
 cd "$(dirname "$0")/.."
@@ -22,7 +22,7 @@ trap 'rm -rf "$stage"' EXIT
 cp "$exe" "$stage/tallix.exe"
 cp app/tallix.wxs app/resources/tallix.ico "$stage/"
 touch -d "@$epoch" "$stage"/*
-(cd "$stage" && TZ=UTC faketime "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" wixl --arch "$platform" -o "$out" \
+(cd "$stage" && TZ=UTC faketime -f "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" wixl --arch "$platform" -o "$out" \
     -D Version="$version" -D ProductCode="$(code product)" -D Win64=$win64 tallix.wxs)
 # wixl writes a database of code page 0, which holds ASCII only, and drops
 # every other text: the Russian ones in tallix.wxs are set again once it is 1251.
