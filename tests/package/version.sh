@@ -2,8 +2,7 @@
 # A copy of the tree with project(VERSION 1.2.3) must carry 1.2.3 everywhere:
 # the Debian version, the metainfo release, the Qt application version, and
 # the Windows resource (numbers 1.2.3.0, texts "1.02", the manifest's
-# assembly) with its other fields. Only the made files are built, not the
-# programs.
+# assembly) with its other fields. Only the made files are built.
 set -euo pipefail
 fail() { echo "FAIL: $*"; exit 1; }
 work=$(mktemp -d)
@@ -23,9 +22,8 @@ cmake --preset windows -B windows -DTALLIX_BUILD_TESTS=OFF >/dev/null
 cmake --build windows --target app/CMakeFiles/tallix.dir/tallix.rc.res >/dev/null
 i686-w64-mingw32-objcopy -O binary -j .rsrc windows/app/CMakeFiles/tallix.dir/tallix.rc.res rsrc
 # VS_FIXEDFILEINFO: signature, structure version, then file and product
-# version, each as major.minor and patch.build in two 32-bit words; flags
-# mask and flags 0; OS 4, 32-bit Windows; type 1, application; subtype and
-# date 0. The strings follow, then the translation 0x0409 / 1200.
+# version, each as major.minor and patch.build in two 32-bit words; flags 0;
+# OS 4 (32-bit Windows); type 1 (application); then the strings, 0x0409/1200.
 at=$(LC_ALL=C grep -obUaP '\xbd\x04\xef\xfe' rsrc | cut -d: -f1)
 fixed=$(od -An -tx4 -j "$at" -N52 rsrc | xargs)
 [ "$fixed" = "feef04bd 00010000 00010002 00030000 00010002 00030000 00000000 00000000 00000004 00000001 00000000 00000000 00000000" ] ||
