@@ -24,7 +24,11 @@ TEST_PACKAGES=(xvfb xauth xdotool xclip x11-xkb-utils x11-utils x11-apps dbus-da
 # run here anyway.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
     binutils-mingw-w64-x86-64 googletest wine wine64 icoutils)
-# scripts/package.sh: the Debian package with debhelper, the Windows zip,
-# and their checks (lintian, a Debian 12 root for the install, diffoscope).
-PACKAGE_PACKAGES=(debhelper dpkg-dev lintian g++-mingw-w64-i686-posix binutils-mingw-w64-i686 zip)
-PACKAGE_TEST_PACKAGES=(mmdebstrap diffoscope-minimal unzip icoutils xvfb xauth xdotool x11-xkb-utils)
+# scripts/package.sh: the Debian package with debhelper, the Windows zips and
+# Windows Installer packages (wixl on a stopped clock, name-based UUIDs), and
+# their checks (lintian, a Debian 12 root for the install, diffoscope, the
+# desktop files' validators, Wine for the installer).
+PACKAGE_PACKAGES=(debhelper dpkg-dev lintian g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip wixl msitools faketime uuid-runtime)
+PACKAGE_TEST_PACKAGES=(mmdebstrap diffoscope-minimal unzip icoutils xvfb xauth xdotool x11-xkb-utils
+    desktop-file-utils appstream wine wine64 x11-apps xclip x11-utils python3)

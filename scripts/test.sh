@@ -26,10 +26,12 @@ build/fuzz/tests/fuzz/fuzz_engine -max_total_time="${TALLIX_FUZZ_SECONDS:-60}" -
 echo "fuzzing: no finding"
 
 # The packages for users: built and checked, rebuilt elsewhere and compared
-# byte for byte, installed into a fresh Debian 12 root, and the version
-# followed from project(VERSION) into every file that states it.
+# byte for byte, installed into a fresh Debian 12 root and, for Windows, a
+# fresh Wine prefix, and the version followed from project(VERSION) into
+# every file that states it.
 echo "== packages"
 ensure_packages "${PACKAGE_PACKAGES[@]}" "${PACKAGE_TEST_PACKAGES[@]}"
 bash tests/package/check.sh
 bash tests/package/install.sh dist/tallix_*_amd64.deb
+bash tests/package/msi.sh
 bash tests/package/version.sh

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the 32-bit tallix.exe without running it (this machine runs no
 # 32-bit Windows code): a PE32 GUI program that imports only system DLLs,
-# declared for Windows 7 and later, with its version resource and two-image
-# icon group, and its own code free of x87 arithmetic.
+# declared for Windows 7 and later (its version resource: tests/package/
+# version.sh), with its two-image icon group, and its own code free of x87 arithmetic.
 #   windows_exe.sh TALLIX_EXE LIBRARY...
 set -euo pipefail
 exe=$1
@@ -33,22 +33,6 @@ for field in MajorOSystemVersion=6 MinorOSystemVersion=1 MajorSubsystemVersion=6
     esac
 done
 echo "ok: Windows 6.1 (OS and subsystem), large-address and terminal-server aware"
-
-# The version resource: the fixed part (signature; file and product version
-# 1.0.0.0; flags mask and flags 0; OS 4, 32-bit Windows; type 1, application;
-# subtype and date 0) right after the 40-byte header, then the strings, then
-# the translation 0x0409 / 1200 in the last four bytes.
-wrestool -x --raw --type=16 --name=1 "$exe" >"$work/version"
-fixed=$(od -An -tx4 -v -j40 -N52 "$work/version" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')
-[ "$fixed" = "feef04bd 00010000 00010000 00000000 00010000 00000000 00000000 00000000 00000004 00000001 00000000 00000000 00000000" ] ||
-    fail "fixed version info is $fixed"
-[ "$(tail -c 4 "$work/version" | od -An -tx2 | tr -d ' \n')" = "040904b0" ] || fail "translation is not 0x0409, 1200"
-strings=$(iconv -f UTF-16LE -t UTF-8 -c "$work/version" | tr -c '[:print:]' '\n' | grep -v '^$')
-grep -qx 040904B0 <<<"$strings" || fail "no string table 040904B0"
-for pair in CompanyName=Vantly ProductName=TALLIX FileVersion=1.00 ProductVersion=1.00 InternalName=TALLIX; do
-    [ "$(grep -A1 -x "${pair%%=*}" <<<"$strings" | tail -1)" = "${pair#*=}" ] || fail "${pair%%=*} is not ${pair#*=}"
-done
-echo "ok: version 1.0.0.0, Vantly, TALLIX, 1.00, 040904B0"
 
 # Icon group 1 names images 30001 and 30002: 32 x 32 and 16 x 16 pixels at
 # 4 bits per pixel, 744 and 296 bytes.

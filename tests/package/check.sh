@@ -8,8 +8,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 bash scripts/package.sh
-deb=$(echo dist/tallix_*_amd64.deb) zip=$(echo dist/tallix-*-win32.zip)
-(cd dist && sha256sum --quiet -c SHA256SUMS)
+deb=$(echo dist/tallix_*_amd64.deb)
+(cd dist && sha256sum --quiet -c SHA256SUMS && [ "$(ls | grep -vxc SHA256SUMS)" = "$(wc -l <SHA256SUMS)" ]) ||
+    fail "SHA256SUMS does not cover dist/"
 
 dpkg-deb -x "$deb" "$work/deb"
 for file in bin/tallix share/applications/com.vantly.Tallix.desktop share/metainfo/com.vantly.Tallix.metainfo.xml \
@@ -18,6 +19,12 @@ for file in bin/tallix share/applications/com.vantly.Tallix.desktop share/metain
             share/doc/tallix/copyright share/doc/tallix/changelog.Debian.gz; do
     [ -s "$work/deb/usr/$file" ] || fail "the package lacks /usr/$file"
 done
+apps=$work/deb/usr/share
+desktop-file-validate "$apps/applications/com.vantly.Tallix.desktop"
+appstreamcli validate --no-net "$apps/metainfo/com.vantly.Tallix.metainfo.xml" >/dev/null
+grep -qx 'Categories=Utility;Calculator;' "$apps/applications/com.vantly.Tallix.desktop" || fail "not a Utility calculator"
+# It computes in doubles to 15 digits; nothing may call it exact.
+! grep -inE 'exact|точн' "$apps"/{applications,metainfo}/com.vantly.Tallix.* README.md || fail "described as exact"
 depends=$(dpkg-deb -f "$deb" Depends)
 ! grep -qE -- '-dev\b|\b(gcc|g\+\+|cmake)\b' <<<"$depends" || fail "build tools in Depends: $depends"
 elf=$(readelf --wide -hlSd --dyn-syms "$work/deb/usr/bin/tallix")
@@ -27,21 +34,23 @@ done
 ! grep -qE '\.symtab|\.debug_' <<<"$elf" || fail "tallix is not stripped"
 echo "ok: $deb complete, runtime Depends only, hardened and stripped"
 
-[ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "LICENSE.txt README.txt tallix.exe " ] || fail "zip holds $(unzip -Z1 "$zip")"
-unzip -q "$zip" -d "$work/zip"
-grep -qP '^Subsystem\s+00000002\s+\(Windows GUI\)' <(i686-w64-mingw32-objdump -p "$work/zip/tallix.exe") || fail "not a GUI program"
-[ "$(i686-w64-mingw32-objdump -ht "$work/zip/tallix.exe" | grep -cE 'no symbols|\.debug')" = 1 ] || fail "tallix.exe not stripped"
-readme=$work/zip/README.txt
-[ "$(head -c3 "$readme")" = $'\xef\xbb\xbf' ] && [ "$(grep -c $'\r$' "$readme")" = "$(wc -l <"$readme")" ] ||
-    fail "README.txt is not UTF-8 with a byte order mark and CR LF line ends"
-grep -q 'Подробнее → Выполнить в любом случае' "$readme" && grep -q 'More info → Run anyway' "$readme" || fail "no SmartScreen note"
-echo "ok: $zip holds a stripped GUI tallix.exe, README.txt and LICENSE.txt"
+for zip in dist/tallix-*-win{32,64}.zip; do
+    [ "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "LICENSE.txt README.txt tallix.exe " ] || fail "$zip holds $(unzip -Z1 "$zip")"
+    rm -rf "$work/zip" && unzip -q "$zip" -d "$work/zip"
+    grep -qP '^Subsystem\s+00000002\s+\(Windows GUI\)' <(objdump -p "$work/zip/tallix.exe") || fail "not a GUI program"
+    [ "$(objdump -ht "$work/zip/tallix.exe" | grep -cE 'no symbols|\.debug')" = 1 ] || fail "tallix.exe not stripped"
+    readme=$work/zip/README.txt
+    [ "$(head -c3 "$readme")" = $'\xef\xbb\xbf' ] && [ "$(grep -c $'\r$' "$readme")" = "$(wc -l <"$readme")" ] ||
+        fail "README.txt is not UTF-8 with a byte order mark and CR LF line ends"
+    grep -q 'Подробнее → Выполнить в любом случае' "$readme" && grep -q 'More info → Run anyway' "$readme" || fail "no SmartScreen note"
+    echo "ok: $zip holds a stripped GUI tallix.exe, README.txt and LICENSE.txt"
+done
 
 copy=$work/elsewhere/tallix-copy
 umask 077
 bash scripts/copy-tree.sh "$copy"
 (cd "$copy" && git init -q && git add -A && bash scripts/package.sh >/dev/null)
-for file in "$deb" "$zip" build/package/windows/app/tallix.exe; do
+for file in dist/* build/package/windows{,-x64}/app/tallix.exe; do
     cmp -s "$file" "$copy/$file" || { diffoscope "$file" "$copy/$file" | head -n 60; fail "$file differs when rebuilt"; }
 done
 echo "ok: rebuilt byte for byte in another folder, under umask 077"

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The Windows downloads of dist/ (after scripts/package.sh): the win64 zip's
+# exe end to end under Wine; the x86 MSI as tables (no 32-bit code runs here);
+# the x64 MSI installed, reinstalled, upgraded, refused a downgrade, removed.
+set -euo pipefail
+fail() { echo "FAIL: $*"; exit 1; }
+x64=$(realpath dist/tallix-*-x64.msi) x86=$(realpath dist/tallix-*-x86.msi)
+source tests/ui/x_session.sh
+unzip -q dist/tallix-*-win64.zip tallix.exe -d "$work/zip"
+
+# THE END-TO-END RUNNER of the Win32 window, on the exe users download.
+end_to_end() { bash tests/ui/win32/end_to_end.sh "$1" tests/ui/end_to_end_cases.tsv "$work/e2e" \
+    build/windows-x64/tests/ui/win32/moved_to_144_dpi.exe; }
+end_to_end "$work/zip/tallix.exe"
+
+# msiinfo export writes binary columns into files in the current folder.
+tables() { cd "$work" && for table in $(msiinfo tables "$1"); do msiinfo export "$1" "$table" | tr -d "\r\0" | sed "s/^/$table\t/"; done; }
+differ=$({ diff -a <(tables "$x64") <(tables "$x86") || true; } | sed -n 's/^[<>] //p' | cut -f1,2 | sort -u | tr '\t\n' ': ')
+[ "$differ" = "Component:Tallix File:tallix.exe MsiFileHash:tallix.exe Property:ProductCode _SummaryInformation:7 _SummaryInformation:9 " ] ||
+    fail "the x86 package differs from the x64 one in $differ"
+x86_tables=$(tables "$x86")
+for row in 'Component\tTallix\t\S+\tINSTALLDIR\t0\t' "File\ttallix.exe\tTallix\ttallix.exe\t$(unzip -p dist/tallix-*-win32.zip tallix.exe | wc -c)\t" \
+    '_SummaryInformation\t7\tIntel;1049$' 'LaunchCondition\tNOT WIX_DOWNGRADE_DETECTED\tУже установлена более новая' \
+    'Shortcut\tStartMenu\t(\S*\t){4}\tКалькулятор'; do
+    grep -qP "^$row" <<<"$x86_tables" || fail "the x86 package has no row $row"
+done
+echo "ok: the x86 package is the x64 one but for a 32-bit component, its exe and its codes; Russian texts kept"
+
+# winemenubuilder would mirror the shortcut into this machine's own menus.
+export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+after_stop() { timeout 20 wineserver -k 2>/dev/null || true; }
+timeout 120 wineboot -i >/dev/null 2>&1
+home=$WINEPREFIX/drive_c/users/$(id -un)
+exe=$home/AppData/Local/Programs/Tallix/tallix.exe lnk="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tallix.lnk"
+# The same tree as version 1.0.1, packaged with the same exe.
+bash scripts/copy-tree.sh "$work/next"
+sed -i -E 's/^project\(Tallix VERSION [0-9.]+ /project(Tallix VERSION 1.0.1 /' "$work/next/CMakeLists.txt"
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct) bash "$work/next/scripts/msi.sh" "$work/zip/tallix.exe" x64 "$work/next.msi"
+listed() { timeout 60 wine uninstaller --list | tr -d '\r' | grep -P '\|\|\|Tallix$' || true; }
+entries() { listed | grep -c . || true; }
+version() { timeout 60 wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$(listed | cut -d'|' -f1)" \
+    /v DisplayVersion | grep -oP 'REG_SZ\s+\K\S+'; }
+while read -r step package status installed; do
+    code=0
+    timeout 120 wine msiexec /i "$package" /qn || code=$?
+    # An exit status keeps the low byte of Windows' code (1603, install failed).
+    [ "$code" = $((status & 255)) ] && [ "$(entries)" = 1 ] && [ "$(version)" = "$installed" ] ||
+        fail "$step: msiexec gave $code, $(entries) entries, version $(version)"
+    cmp -s "$exe" "$work/zip/tallix.exe" && [ -s "$lnk" ] || fail "$step: no tallix.exe or Start-menu shortcut"
+    echo "ok: $step: exit $code, one Tallix entry, version $installed, tallix.exe and its shortcut"
+done <<END
+install $x64 0 1.0.0
+again $x64 0 1.0.0
+upgrade $work/next.msi 0 1.0.1
+downgrade $x64 1603 1.0.1
+END
+
+launch=(timeout 120 wine "$exe")
+start_app C.UTF-8 && stop_app && echo "ok: the installed tallix.exe opened its window"
+
+timeout 120 wine msiexec /x "$work/next.msi" /qn
+timeout 20 wineserver -w
+left=$(find "$home" -iname '*tallix*'; grep -il 'tallix' "$WINEPREFIX"/*.reg || true)
+[ "$(entries)" = 0 ] && [ -z "$left" ] || fail "left after removal: $left"
+echo "ok: removed, no file, folder, shortcut or registry key of Tallix left"
+timeout 20 wineserver -k 2>/dev/null || true
