@@ -8,10 +8,9 @@ x64=$(realpath dist/tallix-*-x64.msi) x86=$(realpath dist/tallix-*-x86.msi)
 source tests/ui/x_session.sh
 unzip -q dist/tallix-*-win64.zip tallix.exe -d "$work/zip"
 
-# THE END-TO-END RUNNER of the Win32 window, on the exe users download.
-end_to_end() { bash tests/ui/win32/end_to_end.sh "$1" tests/ui/end_to_end_cases.tsv "$work/e2e" \
-    build/windows-x64/tests/ui/win32/moved_to_144_dpi.exe; }
-end_to_end "$work/zip/tallix.exe"
+# The real window's cases on the very exe users download.
+WINEPREFIX=$work/e2e bash tests/ui/end_to_end.sh win32 "$work/zip/tallix.exe" build/windows-x64/tests/layout_dump.exe \
+    tests/ui/end_to_end_cases.tsv
 
 # msiinfo export writes binary columns into files in the current folder.
 tables() { cd "$work" && for table in $(msiinfo tables "$1"); do msiinfo export "$1" "$table" | tr -d "\r\0" | sed "s/^/$table\t/"; done; }
