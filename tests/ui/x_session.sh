@@ -73,16 +73,6 @@ clipboard_when() {
     printf '%s' "$got"
 }
 
-# expect_copy TEXT WHAT: Ctrl+C puts TEXT on the clipboard, or the script fails.
-expect_copy() {
-    set_clipboard "nothing copied"
-    xdotool key ctrl+c
-    local got
-    got=$(clipboard_when "$1")
-    [ "$got" = "$1" ] || { echo "FAIL: $2 gave '$got', expected '$1'"; exit 1; }
-    echo "ok: $2 gives $got"
-}
-
 bells() {
     sleep 0.3 # the watcher writes its line a moment after the bell
     wc -l <"$work/bells"

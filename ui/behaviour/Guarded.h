@@ -6,6 +6,7 @@
 
 #include "Calculator.h"
 
+#include <concepts>
 #include <exception>
 #include <string_view>
 
@@ -15,7 +16,7 @@ inline constexpr std::string_view outOfMemoryMessage = "Недостаточно
 
 // tellUser(text, title) shows the error box; should even that fail, the
 // user is left with the window as it was.
-template <typename Work, typename TellUser>
+template <std::invocable Work, typename TellUser>
 void guarded(Work&& work, TellUser&& tellUser) noexcept
 {
     try {

@@ -9,17 +9,17 @@ WindowBehaviour::WindowBehaviour(Surface& surface) : m_surface(surface) {}
 
 void WindowBehaviour::Form_Load(std::string_view regionalOnePointFive)
 {
-    guard([&] { m_calculator.Form_Load(regionalOnePointFive); });
+    guarded([&] { m_calculator.Form_Load(regionalOnePointFive); });
 }
 
 void WindowBehaviour::click(std::size_t row)
 {
-    guard([&] { m_calculator.run(pressOf(mainControls[row])); });
+    guarded([&] { m_calculator.run(pressOf(mainControls[row])); });
 }
 
 void WindowBehaviour::command(std::size_t row)
 {
-    guard([&] {
+    guarded([&] {
         if (const auto run = mainMenu[row].click)
             (this->*run)();
     });
@@ -29,18 +29,18 @@ void WindowBehaviour::typed(char16_t unit)
 {
     if (unit >= 0xDC00 && unit <= 0xDFFF)
         return;
-    guard([&] { pctKeyTrap_KeyPress(m_calculator, *this, static_cast<std::int16_t>(unit)); });
+    guarded([&] { pctKeyTrap_KeyPress(m_calculator, *this, static_cast<std::int16_t>(unit)); });
 }
 
 void WindowBehaviour::released(bool buttonHasFocus)
 {
     if (buttonHasFocus)
-        guard([&] { m_surface.focusKeyTrap(); });
+        guarded([&] { m_surface.focusKeyTrap(); });
 }
 
 void WindowBehaviour::keyboardReturned()
 {
-    guard([&] { m_surface.focusKeyTrap(); });
+    guarded([&] { m_surface.focusKeyTrap(); });
 }
 
 // Copy takes the display text whole, as pasted: the display itself may

@@ -45,9 +45,9 @@ public:
 
     // Runs a front end's own handler as the entry points above run theirs.
     template <typename Work>
-    void guard(Work&& work) noexcept
+    void guarded(Work&& work) noexcept
     {
-        guarded(work, [this](std::string_view text, std::string_view title) { m_surface.showError(text, title); });
+        tallix::guarded(work, [this](std::string_view text, std::string_view title) { m_surface.showError(text, title); });
     }
 
 private:

@@ -18,10 +18,43 @@
 
 namespace tallix {
 
+class MainWindow::Answers final : public Surface {
+public:
+    explicit Answers(MainWindow& window) : m_window(window) {}
+
+private:
+    void showDisplayText(std::string_view text) override { m_window.m_display->setText(qt(text)); }
+    void setCaption(std::size_t row, std::string_view text) override
+    {
+        static_cast<QPushButton*>(m_window.m_controls[row])->setText(qt(text));
+    }
+    void beep() override { systemBeep(); }
+    // Without a window manager nothing hands the keyboard back once a modal
+    // window is gone; typing must work at once.
+    void showError(std::string_view text, std::string_view title) override
+    {
+        showCriticalBox(&m_window, qt(text), qt(title));
+        m_window.activateWindow();
+    }
+    void showAbout() override
+    {
+        if (m_window.m_about) {
+            m_window.m_about->Show();
+            m_window.activateWindow();
+        }
+    }
+    void focusKeyTrap() override { m_window.m_keyTrap->setFocus(); }
+    std::string clipboardText() override { return tallix::clipboardText().toStdString(); }
+    void setClipboardText(std::string_view text) override { tallix::setClipboardText(qt(text)); }
+
+    MainWindow& m_window;
+};
+
 MainWindow::MainWindow(const QString& regionalOnePointFive, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                              Qt::MSWindowsFixedSizeDialogHint)
+                              Qt::MSWindowsFixedSizeDialogHint),
+      m_answers(std::make_unique<Answers>(*this)), m_behaviour(*m_answers)
 {
     setObjectName(QStringLiteral("frmTallix"));
     setWindowTitle(qt(mainCaption));
@@ -34,6 +67,8 @@ MainWindow::MainWindow(const QString& regionalOnePointFive, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_keyTrap->setFocus();
 }
+
+MainWindow::~MainWindow() = default;
 
 // Qt scales pixels to the screen itself, so the layout is read at 96 dpi.
 void MainWindow::buildControls()
@@ -122,11 +157,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     // with a beep. The menu bar holding the keyboard after a lone Alt, or
     // after Esc closed its menu, leaves menu mode and hands the key to the
     // calculator: Alt, 3 types 3.
-    m_behaviour.guard([&] {
+    m_behaviour.guarded([&] {
         if (event->text().isEmpty()) {
             QMainWindow::keyPressEvent(event);
         } else if (QApplication::activePopupWidget()) {
-            beep();
+            systemBeep();
         } else if (menuBar()->hasFocus()) {
             m_keyTrap->setFocus();
             QApplication::sendEvent(m_keyTrap, event);
@@ -134,52 +169,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
             QMainWindow::keyPressEvent(event);
         }
     });
-}
-
-void MainWindow::showDisplayText(std::string_view text)
-{
-    m_display->setText(qt(text));
-}
-
-void MainWindow::setCaption(std::size_t row, std::string_view caption)
-{
-    static_cast<QPushButton*>(m_controls[row])->setText(qt(caption));
-}
-
-void MainWindow::beep()
-{
-    systemBeep();
-}
-
-// Without a window manager nothing hands the keyboard back once a modal
-// window is gone; typing must work at once.
-void MainWindow::showError(std::string_view text, std::string_view title)
-{
-    showCriticalBox(this, qt(text), qt(title));
-    activateWindow();
-}
-
-void MainWindow::showAbout()
-{
-    if (!m_about)
-        return;
-    m_about->Show();
-    activateWindow();
-}
-
-void MainWindow::focusKeyTrap()
-{
-    m_keyTrap->setFocus();
-}
-
-std::string MainWindow::clipboardText()
-{
-    return tallix::clipboardText().toStdString();
-}
-
-void MainWindow::setClipboardText(std::string_view text)
-{
-    tallix::setClipboardText(qt(text));
 }
 
 } // namespace tallix

@@ -4,12 +4,12 @@
 // creates, connects and draws.
 #pragma once
 
-#include "Surface.h"
 #include "WindowBehaviour.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 namespace tallix {
 
@@ -17,12 +17,13 @@ class AboutWindow;
 class Display;
 class KeyTrap;
 
-class MainWindow : public QMainWindow, private Surface {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     // regionalOnePointFive: 1.5 written by the user's regional settings.
     explicit MainWindow(const QString& regionalOnePointFive, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The About window the Help menu shows; until it is set the command does nothing.
     void setAboutWindow(AboutWindow* about) { m_about = about; }
@@ -33,20 +34,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void showDisplayText(std::string_view text) override;
-    void setCaption(std::size_t row, std::string_view caption) override;
-    void beep() override;
-    void showError(std::string_view text, std::string_view title) override;
-    void focusKeyTrap() override;
-    std::string clipboardText() override;
-    void setClipboardText(std::string_view text) override;
-    void showAbout() override;
+    class Answers; // what the behaviour asks of this window, done with its widgets
 
     void buildControls();
     QWidget* createControl(std::size_t row, QWidget* parent);
     void buildMenu();
 
-    WindowBehaviour m_behaviour{*this};
+    std::unique_ptr<Answers> m_answers;
+    WindowBehaviour m_behaviour;
     AboutWindow* m_about = nullptr;
     Display* m_display = nullptr;
     KeyTrap* m_keyTrap = nullptr;

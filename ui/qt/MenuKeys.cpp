@@ -36,7 +36,7 @@ bool MenuKeys::eventFilter(QObject* watched, QEvent* event)
 {
     bool done = false;
     if (event->type() == QEvent::KeyPress)
-        m_behaviour.guard([&] { done = translate(watched, *static_cast<const QKeyEvent*>(event)); });
+        m_behaviour.guarded([&] { done = translate(watched, *static_cast<const QKeyEvent*>(event)); });
     return done;
 }
 

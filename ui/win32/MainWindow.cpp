@@ -25,7 +25,7 @@ constexpr UINT releasedMessage = WM_APP + 1;
 LRESULT CALLBACK keypadButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    guardedFor(button, [&] {
+    guarded(button, [&] {
         result = CallWindowProcW(systemButtonProcedure, button, message, wParam, lParam);
         if (message == WM_LBUTTONUP)
             SendMessageW(GetAncestor(button, GA_ROOT), releasedMessage, GetFocus() == button, 0);
@@ -35,8 +35,40 @@ LRESULT CALLBACK keypadButtonProcedure(HWND button, UINT message, WPARAM wParam,
 
 } // namespace
 
+class MainWindow::Answers final : public Surface {
+public:
+    explicit Answers(MainWindow& window) : m_window(window) {}
+
+private:
+    void showDisplayText(std::string_view text) override
+    {
+        m_window.m_display->setText(text);
+        m_window.m_names.setValue(m_window.m_display->hwnd(), text);
+    }
+    void setCaption(std::size_t row, std::string_view text) override
+    {
+        SetWindowTextW(m_window.m_controls[row], wide(text).c_str());
+        InvalidateRect(m_window.m_controls[row], nullptr, FALSE);
+    }
+    void beep() override { systemBeep(); }
+    void showError(std::string_view text, std::string_view title) override
+    {
+        showCriticalBox(m_window.hwnd(), text, title);
+    }
+    void showAbout() override
+    {
+        if (m_window.m_about)
+            m_window.m_about->Show();
+    }
+    void focusKeyTrap() override { SetFocus(m_window.m_keyTrap->hwnd()); }
+    std::string clipboardText() override { return tallix::clipboardText(m_window.hwnd()); }
+    void setClipboardText(std::string_view text) override { tallix::setClipboardText(m_window.hwnd(), text); }
+
+    MainWindow& m_window;
+};
+
 MainWindow::MainWindow(std::string_view regionalOnePointFive)
-    : m_dpi(systemDpi()), m_windowBrush(CreateSolidBrush(rgb(windowColour))),
+    : m_answers(std::make_unique<Answers>(*this)), m_behaviour(*m_answers), m_dpi(systemDpi()), m_windowBrush(CreateSolidBrush(rgb(windowColour))),
       m_faceBrush(CreateSolidBrush(rgb(faceColour))), m_displayFont(createFont(readOutFont, m_dpi)),
       m_buttonFont(createCaptionFont(m_dpi))
 {
@@ -213,49 +245,6 @@ void MainWindow::command(int id, int notification)
     const auto item = static_cast<std::size_t>(id - firstCommandId);
     if (id >= firstCommandId && item < mainMenu.size())
         m_behaviour.command(item);
-}
-
-void MainWindow::showDisplayText(std::string_view text)
-{
-    m_display->setText(text);
-    m_names.setValue(m_display->hwnd(), text);
-}
-
-void MainWindow::setCaption(std::size_t row, std::string_view caption)
-{
-    SetWindowTextW(m_controls[row], wide(caption).c_str());
-    InvalidateRect(m_controls[row], nullptr, FALSE);
-}
-
-void MainWindow::beep()
-{
-    systemBeep();
-}
-
-void MainWindow::showError(std::string_view text, std::string_view title)
-{
-    showCriticalBox(hwnd(), text, title);
-}
-
-void MainWindow::focusKeyTrap()
-{
-    SetFocus(m_keyTrap->hwnd());
-}
-
-std::string MainWindow::clipboardText()
-{
-    return tallix::clipboardText(hwnd());
-}
-
-void MainWindow::setClipboardText(std::string_view text)
-{
-    tallix::setClipboardText(hwnd(), text);
-}
-
-void MainWindow::showAbout()
-{
-    if (m_about)
-        m_about->Show();
 }
 
 } // namespace tallix

@@ -11,7 +11,6 @@
 #include "KeyTrap.h"
 #include "Look.h"
 #include "MainForm.h"
-#include "Surface.h"
 #include "Window.h"
 #include "WindowBehaviour.h"
 
@@ -24,7 +23,7 @@ namespace tallix {
 
 class AboutWindow;
 
-class MainWindow : public Window, private Surface {
+class MainWindow : public Window {
 public:
     // regionalOnePointFive: 1.5 written by the user's regional settings.
     explicit MainWindow(std::string_view regionalOnePointFive);
@@ -39,14 +38,7 @@ public:
     bool translateAccelerator(MSG& message);
 
 private:
-    void showDisplayText(std::string_view text) override;
-    void setCaption(std::size_t row, std::string_view caption) override;
-    void beep() override;
-    void showError(std::string_view text, std::string_view title) override;
-    void focusKeyTrap() override;
-    std::string clipboardText() override;
-    void setClipboardText(std::string_view text) override;
-    void showAbout() override;
+    class Answers; // what the behaviour asks of this window, done with its controls
 
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void buildControls();
@@ -57,6 +49,8 @@ private:
     void rescale(int dpi, const RECT& suggested);
     void command(int id, int notification);
 
+    std::unique_ptr<Answers> m_answers;
+    WindowBehaviour m_behaviour;
     int m_dpi;
     GdiObject<HBRUSH> m_windowBrush;
     GdiObject<HBRUSH> m_faceBrush;
@@ -65,7 +59,6 @@ private:
     HACCEL m_accelerators = nullptr;
     AccessibleNames m_names;
 
-    WindowBehaviour m_behaviour{*this};
     AboutWindow* m_about = nullptr;
     std::unique_ptr<Display> m_display;
     std::unique_ptr<KeyTrap> m_keyTrap;

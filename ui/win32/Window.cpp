@@ -7,7 +7,7 @@
 
 namespace tallix {
 
-void guardedFor(HWND window, const std::function<void()>& work) noexcept
+void guarded(HWND window, const std::function<void()>& work) noexcept
 {
     guarded(work, [window](std::string_view text, std::string_view title) {
         showCriticalBox(GetAncestor(window, GA_ROOT), text, title);
@@ -61,7 +61,7 @@ LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         return DefWindowProcW(hwnd, message, wParam, lParam);
     // Every message of the program's windows comes through here.
     LRESULT result = 0;
-    guardedFor(hwnd, [&] { result = self->handle(message, wParam, lParam); });
+    guarded(hwnd, [&] { result = self->handle(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->m_hwnd = nullptr;

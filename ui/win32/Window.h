@@ -13,7 +13,7 @@ namespace tallix {
 // Runs what a window procedure does so that no exception leaves it (32-bit
 // code cannot unwind through the system's frames at all): the user is told
 // in a box over the window's top-level window.
-void guardedFor(HWND window, const std::function<void()>& work) noexcept;
+void guarded(HWND window, const std::function<void()>& work) noexcept;
 
 class Window {
 public:
