@@ -58,22 +58,14 @@ stop_app() {
     app_pid=
 }
 
-set_clipboard() {
-    # Its server lives on until X ends, so it must not hold our output open.
-    printf "%s" "$1" | xclip -i -selection clipboard >/dev/null 2>&1
-}
+# xclip's server lives on until X ends, so it must not hold our output open.
+set_clipboard() { printf "%s" "$1" | xclip -i -selection clipboard >/dev/null 2>&1; }
 
 # The clipboard text once it equals $1, or whatever it holds after 5 s.
 clipboard_when() {
     local got=
-    for _ in $(seq 50); do
-        got=$(xclip -o -selection clipboard 2>/dev/null || true)
-        [ "$got" = "$1" ] && break || sleep 0.1
-    done
+    for _ in $(seq 50); do got=$(xclip -o -selection clipboard 2>/dev/null || true); [ "$got" = "$1" ] && break || sleep 0.1; done
     printf '%s' "$got"
 }
 
-bells() {
-    sleep 0.3 # the watcher writes its line a moment after the bell
-    wc -l <"$work/bells"
-}
+bells() { sleep 0.3 && wc -l <"$work/bells"; } # the watcher writes its line a moment after the bell

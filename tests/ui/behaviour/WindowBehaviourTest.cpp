@@ -82,7 +82,6 @@ TEST(WindowBehaviour, EventsReachTheCalculatorClipboardAndFocus)
         {"UnknownKeyBeeps", "type:12a", "12", "focus beep "},
         {"CharacterBeyondTheBmpBeepsOnce", "type:EMOJI", "0", "beep "},
         {"CommaCaptionFromTheRegion", "load:1,5 type:1.5", "1,5", "cmdDec=, focus "},
-        {"PointRegionKeepsTheCaption", "load:1.5", "0", ""},
         {"CopyTakesTheDisplay", "type:12 menu:mnuCopy", "12", "focus ", "12"},
         {"CopyKeepsWhatWasPasted", "clip:CRLF menu:mnuPaste menu:mnuCopy", "1\r\n2", "", "1\r\n2"},
         {"PasteIsATypedEntry", "clip:5 menu:mnuPaste type:1", "51", "focus ", "5"},
