@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
-# Both real windows through one table: the Qt window on its own Xvfb and
-# session bus, or the Win32 window under Wine on its own Xvfb. Every row of
-# the cases starts the program afresh, runs its steps and compares what the
-# clipboard then holds and how many bells rang; controls are found where the
-# layout dump puts them. Then what only a real window can show: where the
-# About window opens, pixels, the window class, what a screen reader reads,
-# a change of density.
+# Both real windows through one table, each on its own Xvfb (Qt with its own
+# session bus, Win32 under Wine): every row starts the program afresh, runs
+# its steps, and compares the clipboard and the bells; controls are found
+# where the layout dump puts them. Then what only a real window shows: the
+# About window's place, pixels, window class, screen reader, a new density.
 #   end_to_end.sh qt TALLIX LAYOUT_DUMP CASES.tsv DESKTOP_ENTRY
 #   end_to_end.sh win32 TALLIX.EXE LAYOUT_DUMP.EXE CASES.tsv [DPI_CHANGED.EXE]
-# (win32: in $WINEPREFIX, made on first use; without DPI_CHANGED.EXE, no
-# change of density.)
+# (win32: in $WINEPREFIX, made on first use.)
 set -euo pipefail
 front_end=$1 program=$2 dump=$3 cases=$4 extra=${5:-}
 here=$(dirname "$0")

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <new>
 #include <sstream>
 #include <string>
@@ -18,9 +19,7 @@ struct FakeSurface : Surface {
     void note(const std::string& what) { log += what == "focus" && log.ends_with("focus ") ? "" : what + " "; }
     void showDisplayText(std::string_view text) override
     {
-        if (text.size() > refuseLongerThan)
-            throw std::bad_alloc();
-        display = text;
+        display = text.size() > refuseLongerThan ? throw std::bad_alloc() : std::string(text);
     }
     void setCaption(std::size_t row, std::string_view text) override { note(objectName(mainControls[row]) + "=" + std::string(text)); }
     void beep() override { note("beep"); }
@@ -31,16 +30,12 @@ struct FakeSurface : Surface {
     void showAbout() override { note("about"); }
 };
 
-std::size_t rowOf(const std::string& name)
+std::size_t rowOf(const std::string& name) // a control's, else a menu's
 {
-    std::size_t row = 0;
-    while (row < mainControls.size() && objectName(mainControls[row]) != name)
-        ++row;
-    if (row < mainControls.size())
-        return row;
-    for (row = 0; mainMenu.at(row).name != name;)
-        ++row;
-    return row;
+    const auto control = std::ranges::find_if(mainControls, [&](const ControlRow& row) { return objectName(row) == name; });
+    if (control != mainControls.end())
+        return control - mainControls.begin();
+    return std::ranges::find(mainMenu, name, &MenuRow::name) - mainMenu.begin();
 }
 
 // Steps: load:1,5 | click:cmdNum7 | menu:mnuCopy | type:TEXT (ASCII; EMOJI

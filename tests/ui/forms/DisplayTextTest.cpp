@@ -54,5 +54,14 @@ TEST(DisplayText, MeasuresOnlyATailThatCanFit)
     EXPECT_LE(longest, 102u);
 }
 
+// Inside the border rows and the inset at each density, left to right: 34
+// pixels hold the ellipsis and five digits.
+TEST(DisplayText, PaintsTheTailInTheTextArea)
+{
+    EXPECT_EQ(displayPaint(u"1234567", {40, 21}, 96, fiveEach).textArea, (PixelRect{3, 1, 34, 19}));
+    EXPECT_EQ(displayPaint(u"1234567", {40, 21}, 96, fiveEach).text, u"\u202D…34567\u202C");
+    EXPECT_EQ(displayPaint(u"1", {331, 31}, 144, fiveEach).textArea, (PixelRect{4, 1, 323, 29}));
+}
+
 } // namespace
 } // namespace tallix
