@@ -71,10 +71,10 @@ void WindowBehaviour::beep()
     m_surface.beep();
 }
 
+// The handler that raised the box gives the keyboard back itself.
 void WindowBehaviour::showError(std::string_view text, std::string_view title)
 {
     m_surface.showError(text, title);
-    m_surface.focusKeyTrap();
 }
 
 void WindowBehaviour::focusKeyTrap()
