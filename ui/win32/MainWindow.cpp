@@ -68,9 +68,9 @@ private:
 };
 
 MainWindow::MainWindow(std::string_view regionalOnePointFive)
-    : m_answers(std::make_unique<Answers>(*this)), m_behaviour(*m_answers), m_dpi(systemDpi()), m_windowBrush(CreateSolidBrush(rgb(windowColour))),
-      m_faceBrush(CreateSolidBrush(rgb(faceColour))), m_displayFont(createFont(readOutFont, m_dpi)),
-      m_buttonFont(createCaptionFont(m_dpi))
+    : m_answers(std::make_unique<Answers>(*this)), m_behaviour(*m_answers), m_dpi(systemDpi()),
+      m_windowBrush(CreateSolidBrush(rgb(windowColour))), m_faceBrush(CreateSolidBrush(rgb(faceColour))),
+      m_displayFont(createFont(readOutFont, m_dpi)), m_buttonFont(createCaptionFont(m_dpi))
 {
     const PixelSize client = mainClientSize(m_dpi);
     RECT outer{0, 0, client.width, client.height};
