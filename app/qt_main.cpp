@@ -1,8 +1,7 @@
-// Starts Tallix on Qt: the application, the main window and its About
-// window; returns when the main window is closed. Reads no arguments and
+// Starts Tallix on Qt: the application and the main window, which opens
+// the About window itself; returns when the main window is closed. Reads no arguments and
 // saves nothing. Without a display it says so in one line and ends with
 // status 1.
-#include "qt/AboutWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/Platform.h"
 #include "XDisplay.h"
@@ -38,8 +37,6 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(icon);
 
     tallix::MainWindow frmTallix(tallix::regionalOnePointFive());
-    tallix::AboutWindow frmAbout(frmTallix);
-    frmTallix.setAboutWindow(&frmAbout);
     frmTallix.show();
     return QApplication::exec();
 }

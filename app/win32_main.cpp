@@ -1,7 +1,6 @@
-// Starts Tallix on Win32: the main window and its About window, then the
-// message loop; returns when the main window is closed. Reads and saves
+// Starts Tallix on Win32: the main window, which opens the About window
+// itself, then the message loop; returns when the main window is closed. Reads and saves
 // nothing.
-#include "win32/AboutWindow.h"
 #include "win32/MainWindow.h"
 #include "win32/Platform.h"
 #include "resource_ids.h"
@@ -31,8 +30,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     tallix::MainWindow frmTallix(tallix::regionalOnePointFive());
     frmTallix.setIcons(applicationIcon(instance, SM_CXICON, SM_CYICON),
                        applicationIcon(instance, SM_CXSMICON, SM_CYSMICON));
-    tallix::AboutWindow frmAbout(frmTallix.hwnd());
-    frmTallix.setAboutWindow(&frmAbout);
     frmTallix.show(show);
 
     MSG message;

@@ -1,31 +1,39 @@
-// No exception crosses a toolkit's frames: whatever a toolkit calls runs
-// inside guarded(). An exception (memory running out while copying a huge
-// paste) drops the work, the calculator keeps what it had, and the user is
-// told in the error box.
+// The one exception boundary between a toolkit and our code: whatever a
+// toolkit calls runs inside guarded(). An exception drops that piece of work,
+// whatever it had not yet written stays as it was, and the user is told.
 #pragma once
-
-#include "Calculator.h"
 
 #include <concepts>
 #include <exception>
+#include <new>
+#include <stdexcept>
 #include <string_view>
 
 namespace tallix {
 
 inline constexpr std::string_view outOfMemoryMessage = "Недостаточно памяти: действие отменено";
+inline constexpr std::string_view internalErrorMessage = "Внутренняя ошибка: действие отменено";
 
-// tellUser(text, title) shows the error box; should even that fail, the
-// user is left with the window as it was.
-template <std::invocable Work, typename TellUser>
-void guarded(Work&& work, TellUser&& tellUser) noexcept
+// tell(message) shows the error box with that message, now or, where no
+// window may open (inside a paint), once the toolkit is back in its loop.
+// Should even telling fail, the user is left with the window as it was.
+template <std::invocable Work, std::invocable<std::string_view> Tell>
+void guarded(Work&& work, Tell&& tell) noexcept
 {
+    std::string_view message;
     try {
         work();
-    } catch (const std::exception&) {
-        try {
-            tellUser(outOfMemoryMessage, errorTitle);
-        } catch (const std::exception&) {
-        }
+        return;
+    } catch (const std::bad_alloc&) {
+        message = outOfMemoryMessage;
+    } catch (const std::length_error&) {
+        message = outOfMemoryMessage; // a text longer than a string may hold
+    } catch (...) {
+        message = internalErrorMessage;
+    }
+    try {
+        tell(message);
+    } catch (...) {
     }
 }
 

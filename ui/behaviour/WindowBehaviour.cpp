@@ -9,12 +9,12 @@ WindowBehaviour::WindowBehaviour(Surface& surface) : m_surface(surface) {}
 
 void WindowBehaviour::Form_Load(std::string_view regionalOnePointFive)
 {
-    guarded([&] { m_calculator.Form_Load(regionalOnePointFive); });
+    guarded([&] { m_calculator.Form_Load(regionalOnePointFive); }, boxNow());
 }
 
 void WindowBehaviour::click(std::size_t row)
 {
-    guarded([&] { m_calculator.run(pressOf(mainControls[row])); });
+    guarded([&] { m_calculator.run(pressOf(mainControls[row])); }, boxNow());
 }
 
 void WindowBehaviour::command(std::size_t row)
@@ -22,69 +22,66 @@ void WindowBehaviour::command(std::size_t row)
     guarded([&] {
         if (const auto run = mainMenu[row].click)
             (this->*run)();
-    });
+    }, boxNow());
 }
 
+bool WindowBehaviour::keyPressed(Key key, std::u16string_view text)
+{
+    const std::u16string_view units = typedBy(key, text);
+    for (const char16_t unit : units)
+        typed(unit);
+    return !units.empty();
+}
+
+// A lone second half of a character beyond the BMP is dropped: its first
+// half already beeped for the whole character.
 void WindowBehaviour::typed(char16_t unit)
 {
     if (unit >= 0xDC00 && unit <= 0xDFFF)
         return;
-    guarded([&] { pctKeyTrap_KeyPress(m_calculator, *this, static_cast<std::int16_t>(unit)); });
+    guarded([&] { pctKeyTrap_KeyPress(m_calculator, m_surface, static_cast<std::int16_t>(unit)); }, boxNow());
+}
+
+KeyInMenus WindowBehaviour::keyInMenus(MenuState state, bool typesText)
+{
+    const KeyInMenus answer = tallix::keyInMenus(state, typesText);
+    if (answer == KeyInMenus::refuse)
+        guarded([&] { m_surface.beep(); }, boxNow());
+    return answer;
 }
 
 void WindowBehaviour::released(bool buttonHasFocus)
 {
     if (buttonHasFocus)
-        guarded([&] { m_surface.focusKeyTrap(); });
+        keyboardReturned();
 }
 
 void WindowBehaviour::keyboardReturned()
 {
-    guarded([&] { m_surface.focusKeyTrap(); });
+    guarded([&] { m_surface.focusKeyTrap(); }, boxNow());
 }
 
 // Copy takes the display text whole, as pasted: the display itself may
 // show marks and only the end of a long text.
 void WindowBehaviour::mnuCopy_Click()
 {
-    m_surface.setClipboardText(m_calculator.display());
+    if (!m_surface.setClipboardText(m_calculator.display()))
+        m_surface.beep();
 }
 
+// A clipboard that cannot be read leaves the display and the state as they were.
 void WindowBehaviour::mnuPaste_Click()
 {
-    m_calculator.paste(m_surface.clipboardText());
+    if (const auto text = m_surface.clipboardText())
+        m_calculator.paste(*text);
+    else
+        m_surface.beep();
 }
 
 void WindowBehaviour::mnuAbout_Click()
 {
     m_surface.showAbout();
     m_surface.focusKeyTrap();
-}
-
-void WindowBehaviour::displayChanged(std::string_view text)
-{
-    m_surface.showDisplayText(text);
-}
-
-void WindowBehaviour::beep()
-{
-    m_surface.beep();
-}
-
-// The handler that raised the box gives the keyboard back itself.
-void WindowBehaviour::showError(std::string_view text, std::string_view title)
-{
-    m_surface.showError(text, title);
-}
-
-void WindowBehaviour::focusKeyTrap()
-{
-    m_surface.focusKeyTrap();
-}
-
-void WindowBehaviour::setDecimalCaption(std::string_view caption)
-{
-    m_surface.setCaption(decimalRow, caption);
 }
 
 } // namespace tallix

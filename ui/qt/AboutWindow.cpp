@@ -1,7 +1,9 @@
 #include "AboutWindow.h"
 
 #include "Convert.h"
+#include "Guarded.h"
 #include "Layout.h"
+#include "Platform.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,24 +12,14 @@
 
 namespace tallix {
 
-AboutWindow::AboutWindow(const QWidget& mainWindow) : m_mainWindow(mainWindow) {}
-AboutWindow::~AboutWindow() = default;
-
-int AboutWindow::Show()
+void AboutWindow::Show(const QWidget& mainWindow)
 {
-    m_window = std::make_unique<AboutDialog>();
-    m_window->Form_Load(m_mainWindow);
-    const int result = m_window->exec();
-    m_window.reset();
-    return result;
+    AboutWindow window;
+    window.Form_Load(mainWindow);
+    window.exec();
 }
 
-QDialog* AboutWindow::window() const
-{
-    return m_window.get();
-}
-
-AboutDialog::AboutDialog()
+AboutWindow::AboutWindow()
     : QDialog(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -55,8 +47,8 @@ AboutDialog::AboutDialog()
         }
         case AboutKind::Button:
             m_ok = new QPushButton(qt(row.content), this);
-            m_ok->setDefault(true);
-            connect(m_ok, &QPushButton::clicked, this, &AboutDialog::cmdOK_Click);
+            m_ok->setDefault(true); // drawn as the default; its keys are pressesAboutOk's
+            connect(m_ok, &QPushButton::clicked, this, [this] { guarded([this] { cmdOK_Click(); }, showErrorLater); });
             widget = m_ok;
             break;
         }
@@ -66,33 +58,35 @@ AboutDialog::AboutDialog()
     m_ok->setFocus();
 }
 
-void AboutDialog::Form_Load(const QWidget& mainWindow)
+void AboutWindow::Form_Load(const QWidget& mainWindow)
 {
     const PixelSize offset = aboutOffset(standardDpi);
     move(mainWindow.frameGeometry().topLeft() + QPoint(offset.width, offset.height));
 }
 
-void AboutDialog::cmdOK_Click()
+void AboutWindow::cmdOK_Click()
 {
     accept();
 }
 
-void AboutDialog::keyPressEvent(QKeyEvent* event)
+void AboutWindow::keyPressEvent(QKeyEvent* event)
 {
-    // OK is the cancel button too: Esc presses it rather than just closing.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        m_ok->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    guarded([&] {
+        if (event->modifiers() == Qt::NoModifier && pressesAboutOk(keyOf(event->key())))
+            m_ok->click();
+        else
+            QDialog::keyPressEvent(event);
+    }, showErrorLater);
 }
 
-void AboutDialog::paintEvent(QPaintEvent* event)
+void AboutWindow::paintEvent(QPaintEvent* event)
 {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    for (const RuleLine& line : engravedRule)
-        painter.fillRect(qt(placeOf(line, standardDpi)), qt(line.colour, palette()));
+    guarded([&] {
+        QDialog::paintEvent(event);
+        QPainter painter(this);
+        for (const RuleLine& line : engravedRule)
+            painter.fillRect(qt(placeOf(line, standardDpi)), qt(line.colour, palette()));
+    }, showErrorLater);
 }
 
 } // namespace tallix

@@ -1,43 +1,19 @@
-// The About window on Qt. The object lives as long as the main window it is
-// given; its on-screen window is built ("loaded") at every showing and
-// destroyed when closed, so it is placed anew beside the main window each
-// time. Nothing of it is built before the first showing.
+// The About window on Qt, built ("loaded") anew at every showing beside the
+// main window and destroyed when closed, so that it is placed afresh each
+// time. Its keys and placement follow the window description.
 #pragma once
 
 #include <QDialog>
-
-#include <memory>
 
 class QPushButton;
 
 namespace tallix {
 
-class AboutDialog;
-
-class AboutWindow {
+class AboutWindow : public QDialog {
 public:
-    explicit AboutWindow(const QWidget& mainWindow);
-    ~AboutWindow();
-
-    // Loads the window, places it beside the main window and shows it
-    // modally; returns once it is closed: QDialog::Accepted through OK,
-    // QDialog::Rejected through the close box.
-    int Show();
-
-    // The window while it is loaded, else null.
-    QDialog* window() const;
-
-private:
-    const QWidget& m_mainWindow;
-    std::unique_ptr<AboutDialog> m_window;
-};
-
-// The loaded window itself.
-class AboutDialog : public QDialog {
-    Q_OBJECT
-
-public:
-    AboutDialog();
+    // Loads the window beside mainWindow, shows it modally and returns once
+    // it is closed, through OK or the close box.
+    static void Show(const QWidget& mainWindow);
 
     // Opens 1050 twips below and 500 twips right of the main window's outer corner.
     void Form_Load(const QWidget& mainWindow);
@@ -48,6 +24,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    AboutWindow();
+
     QPushButton* m_ok = nullptr;
 };
 

@@ -1,6 +1,8 @@
 #include "Accessibility.h"
 
 #include "Display.h"
+#include "Guarded.h"
+#include "Platform.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -22,10 +24,13 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // A 1 MiB paste read whole may find memory short: the reader then gets nothing.
     using QAccessibleWidget::text;
     QString text(int startOffset, int endOffset) const override
     {
-        return displayText().mid(startOffset, endOffset - startOffset);
+        QString part;
+        guarded([&] { part = displayText().mid(startOffset, endOffset - startOffset); }, showErrorLater);
+        return part;
     }
     int characterCount() const override { return static_cast<int>(displayText().size()); }
 

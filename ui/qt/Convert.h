@@ -1,10 +1,11 @@
 // The window descriptions and the engine keep texts as UTF-8 string views,
-// colours as RGB triples or system colours and places as pixel rectangles;
-// Qt wants QStrings, QColors and QRects. Nothing more than those conversions
-// lives here.
+// colours as RGB triples or system colours, places as pixel rectangles and
+// keys as Key; Qt has QStrings, QColors, QRects and Qt::Key. Nothing more
+// than those conversions lives here.
 #pragma once
 
 #include "Colour.h"
+#include "Keys.h"
 #include "Layout.h"
 
 #include <QColor>
@@ -42,6 +43,20 @@ inline QColor qt(FormColour colour, const QPalette& palette)
     if (const auto* rgb = std::get_if<Colour>(&colour))
         return qt(*rgb);
     return palette.color(std::get<SystemColour>(colour) == SystemColour::Text ? QPalette::WindowText : QPalette::Dark);
+}
+
+inline Key keyOf(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Backspace: return Key::Backspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return Key::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Key::Return;
+    case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Delete: return Key::Delete;
+    default: return Key::Other;
+    }
 }
 
 inline QRect qt(PixelRect rect)

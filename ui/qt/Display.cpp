@@ -3,6 +3,8 @@
 #include "Accessibility.h"
 #include "Convert.h"
 #include "DisplayText.h"
+#include "Guarded.h"
+#include "Platform.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -27,17 +29,20 @@ void Display::setText(const QString& text)
     announceDisplayChange(this, before);
 }
 
+// A paint that fails leaves the old pixels; the box comes after it.
 void Display::paintEvent(QPaintEvent*)
 {
-    const QFontMetrics metrics = fontMetrics();
-    const DisplayPaint plan = displayPaint(utf16(m_text), {width(), height()}, standardDpi,
-                                           [&](std::u16string_view part) { return metrics.horizontalAdvance(qt(part)); });
-    QPainter painter(this);
-    painter.fillRect(rect(), qt(plan.face));
-    painter.setPen(qt(plan.border));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.setPen(qt(plan.ink));
-    painter.drawText(qt(plan.textArea), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, qt(plan.text));
+    guarded([&] {
+        const QFontMetrics metrics = fontMetrics();
+        const DisplayPaint plan = displayPaint(utf16(m_text), {width(), height()}, standardDpi,
+                                               [&](std::u16string_view part) { return metrics.horizontalAdvance(qt(part)); });
+        QPainter painter(this);
+        painter.fillRect(rect(), qt(plan.face));
+        painter.setPen(qt(plan.border));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(qt(plan.ink));
+        painter.drawText(qt(plan.textArea), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, qt(plan.text));
+    }, showErrorLater);
 }
 
 } // namespace tallix

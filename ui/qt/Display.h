@@ -9,7 +9,7 @@
 namespace tallix {
 
 class Display : public QWidget {
-    Q_OBJECT
+    Q_OBJECT // screen readers find the display by its class name
 
 public:
     explicit Display(QWidget* parent = nullptr);

@@ -1,24 +1,23 @@
-// The out-of-sight widget that holds the keyboard focus and hands on every
-// typed character, Tab included, as UTF-16 units. Keys that type
-// nothing (arrows, F-keys, Delete) are dropped; menu shortcuts never get here.
+// The out-of-sight widget that holds the keyboard focus and hands every key
+// press, Tab included, to the window behaviour, which decides what it types.
+// Menu shortcuts never get here.
 #pragma once
 
 #include <QWidget>
 
 namespace tallix {
 
+class WindowBehaviour;
+
 class KeyTrap : public QWidget {
-    Q_OBJECT
-
 public:
-    explicit KeyTrap(QWidget* parent = nullptr);
-
-signals:
-    void typed(char16_t unit);
+    KeyTrap(QWidget* parent, WindowBehaviour& behaviour);
 
 protected:
     bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    WindowBehaviour& m_behaviour;
 };
 
 } // namespace tallix

@@ -4,7 +4,6 @@
 #include "Convert.h"
 #include "Display.h"
 #include "KeyTrap.h"
-#include "Layout.h"
 #include "Look.h"
 #include "MenuKeys.h"
 #include "Platform.h"
@@ -18,16 +17,12 @@
 
 namespace tallix {
 
-class MainWindow::Answers final : public Surface {
+class MainWindow::WidgetSurface final : public Surface {
 public:
-    explicit Answers(MainWindow& window) : m_window(window) {}
+    explicit WidgetSurface(MainWindow& window) : m_window(window) {}
 
 private:
-    void showDisplayText(std::string_view text) override { m_window.m_display->setText(qt(text)); }
-    void setCaption(std::size_t row, std::string_view text) override
-    {
-        static_cast<QPushButton*>(m_window.m_controls[row])->setText(qt(text));
-    }
+    void displayChanged(std::string_view text) override { m_window.m_display->setText(qt(text)); }
     void beep() override { systemBeep(); }
     // Without a window manager nothing hands the keyboard back once a modal
     // window is gone; typing must work at once.
@@ -36,16 +31,22 @@ private:
         showCriticalBox(&m_window, qt(text), qt(title));
         m_window.activateWindow();
     }
+    void focusKeyTrap() override { m_window.m_keyTrap->setFocus(); }
+    void setDecimalCaption(std::string_view caption) override
+    {
+        static_cast<QPushButton*>(m_window.m_controls[decimalRow])->setText(qt(caption));
+    }
+    std::optional<std::string> clipboardText() override
+    {
+        const std::optional<QString> text = tallix::clipboardText();
+        return text ? std::optional(text->toStdString()) : std::nullopt;
+    }
+    bool setClipboardText(std::string_view text) override { return tallix::setClipboardText(qt(text)); }
     void showAbout() override
     {
-        if (m_window.m_about) {
-            m_window.m_about->Show();
-            m_window.activateWindow();
-        }
+        AboutWindow::Show(m_window);
+        m_window.activateWindow();
     }
-    void focusKeyTrap() override { m_window.m_keyTrap->setFocus(); }
-    std::string clipboardText() override { return tallix::clipboardText().toStdString(); }
-    void setClipboardText(std::string_view text) override { tallix::setClipboardText(qt(text)); }
 
     MainWindow& m_window;
 };
@@ -54,7 +55,7 @@ MainWindow::MainWindow(const QString& regionalOnePointFive, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                               Qt::MSWindowsFixedSizeDialogHint),
-      m_answers(std::make_unique<Answers>(*this)), m_behaviour(*m_answers)
+      m_surface(std::make_unique<WidgetSurface>(*this)), m_behaviour(*m_surface)
 {
     setObjectName(QStringLiteral("frmTallix"));
     setWindowTitle(qt(mainCaption));
@@ -113,9 +114,7 @@ QWidget* MainWindow::createControl(std::size_t row, QWidget* parent)
         return frame;
     }
     case ControlKind::KeyTrap:
-        m_keyTrap = new KeyTrap(parent);
-        connect(m_keyTrap, &KeyTrap::typed, this, [this](char16_t unit) { m_behaviour.typed(unit); });
-        return m_keyTrap;
+        return m_keyTrap = new KeyTrap(parent, m_behaviour);
     case ControlKind::Button:
         break;
     }
@@ -139,7 +138,7 @@ void MainWindow::buildMenu()
         [&](const MenuRow& row) {
             QMenu* menu = menuBar()->addMenu(qt(row.caption));
             menu->setObjectName(qt(row.name));
-            keys->watch(menu);
+            keys->watch(menu, static_cast<std::size_t>(&row - mainMenu.data()));
             return menu;
         },
         [this](QMenu* menu, std::size_t row, const std::string& shortcut) {
@@ -150,25 +149,30 @@ void MainWindow::buildMenu()
         });
 }
 
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        m_behaviour.keyboardReturned();
+    return QMainWindow::event(event);
+}
+
+// Typed keys come up here when the widget holding the keyboard chose nothing
+// for them: the menu bar holding the keyboard, or an open menu.
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Typed keys come up here when the widget holding the keyboard chose
-    // nothing for them; none is lost without a sign. An open menu answers
-    // with a beep. The menu bar holding the keyboard after a lone Alt, or
-    // after Esc closed its menu, leaves menu mode and hands the key to the
-    // calculator: Alt, 3 types 3.
-    m_behaviour.guarded([&] {
-        if (event->text().isEmpty()) {
-            QMainWindow::keyPressEvent(event);
-        } else if (QApplication::activePopupWidget()) {
-            systemBeep();
-        } else if (menuBar()->hasFocus()) {
+    guarded([&] {
+        const MenuState state = QApplication::activePopupWidget() ? MenuState::menuOpen
+                                : menuBar()->hasFocus()           ? MenuState::barHasKeyboard
+                                                                  : MenuState::closed;
+        switch (m_behaviour.keyInMenus(state, !event->text().isEmpty())) {
+        case KeyInMenus::asUsual: QMainWindow::keyPressEvent(event); break;
+        case KeyInMenus::refuse: break;
+        case KeyInMenus::toCalculator:
             m_keyTrap->setFocus();
             QApplication::sendEvent(m_keyTrap, event);
-        } else {
-            QMainWindow::keyPressEvent(event);
+            break;
         }
-    });
+    }, showErrorLater);
 }
 
 } // namespace tallix

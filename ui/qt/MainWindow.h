@@ -4,6 +4,7 @@
 // creates, connects and draws.
 #pragma once
 
+#include "Layout.h"
 #include "WindowBehaviour.h"
 
 #include <QMainWindow>
@@ -13,36 +14,28 @@
 
 namespace tallix {
 
-class AboutWindow;
 class Display;
 class KeyTrap;
 
 class MainWindow : public QMainWindow {
-    Q_OBJECT
-
 public:
     // regionalOnePointFive: 1.5 written by the user's regional settings.
     explicit MainWindow(const QString& regionalOnePointFive, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The About window the Help menu shows; until it is set the command does nothing.
-    void setAboutWindow(AboutWindow* about) { m_about = about; }
-
-    WindowBehaviour& behaviour() { return m_behaviour; }
-
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    class Answers; // what the behaviour asks of this window, done with its widgets
+    class WidgetSurface; // the Surface the behaviour speaks to, done with this window's widgets
 
     void buildControls();
     QWidget* createControl(std::size_t row, QWidget* parent);
     void buildMenu();
 
-    std::unique_ptr<Answers> m_answers;
+    std::unique_ptr<WidgetSurface> m_surface;
     WindowBehaviour m_behaviour;
-    AboutWindow* m_about = nullptr;
     Display* m_display = nullptr;
     KeyTrap* m_keyTrap = nullptr;
     std::array<QWidget*, mainControls.size()> m_controls{}; // by row

@@ -1,9 +1,12 @@
 // The desktop services the Qt windows use: the regional decimal separator,
-// the system beep, the critical error box and the clipboard's plain text.
-// Knows nothing about the calculator.
+// the system beep, the critical error box, now or once the event loop is
+// back, and the clipboard's plain text. Knows nothing about the calculator.
 #pragma once
 
 #include <QString>
+
+#include <optional>
+#include <string_view>
 
 class QWidget;
 
@@ -16,8 +19,15 @@ void systemBeep();
 
 // Modal: a critical icon, one OK button; returns once it is dismissed.
 void showCriticalBox(QWidget* parent, const QString& text, const QString& title);
+// The same box over the active window, once the event loop is back: for
+// errors met inside a paint or a screen reader's question. The message is
+// one of the guard's own, which live as long as the program.
+void showErrorLater(std::string_view message);
 
-QString clipboardText();
-void setClipboardText(const QString& text);
+// Nothing when the clipboard's owner does not answer within a few hundred
+// milliseconds (a program that hangs); empty when it holds no text.
+std::optional<QString> clipboardText();
+// False when the clipboard does not hold the text afterwards.
+bool setClipboardText(const QString& text);
 
 } // namespace tallix

@@ -1,6 +1,7 @@
 #include "AboutWindow.h"
 
 #include "Convert.h"
+#include "Keys.h"
 #include "Layout.h"
 #include "Picture.h"
 
@@ -24,29 +25,26 @@ const AboutControl* rowOf(HWND control)
 
 AboutWindow::AboutWindow(HWND mainWindow) : m_mainWindow(mainWindow) {}
 
-int AboutWindow::Show()
+void AboutWindow::Show(HWND mainWindow)
 {
-    load();
-    Form_Load();
+    AboutWindow window(mainWindow);
+    window.load();
+    window.Form_Load();
     // Modal: the main window takes no clicks, keys or menu commands meanwhile.
-    EnableWindow(m_mainWindow, FALSE);
-    ShowWindow(hwnd(), SW_SHOW);
-    SetFocus(m_ok);
-    runModalLoop();
+    EnableWindow(mainWindow, FALSE);
+    ShowWindow(window.hwnd(), SW_SHOW);
+    SetFocus(window.m_ok);
+    window.runModalLoop();
     // The main window is enabled again before this one goes, so that Windows
     // hands it the activation (and its key trap the keyboard).
-    EnableWindow(m_mainWindow, TRUE);
-    DestroyWindow(hwnd());
-    m_picture.reset();
-    m_font.reset();
-    return m_result;
+    EnableWindow(mainWindow, TRUE);
+    DestroyWindow(window.hwnd()); // before its fonts and picture go
 }
 
 void AboutWindow::load()
 {
     m_dpi = windowDpi(m_mainWindow); // laid out at the density of the monitor it opens on
     m_font = createDialogFont(m_dpi);
-    m_result = 0;
 
     const PixelSize client = aboutClientSize(m_dpi);
     RECT outer{0, 0, client.width, client.height};
@@ -70,7 +68,7 @@ void AboutWindow::load()
         case AboutKind::Button:
             windowClass = L"BUTTON";
             style |= WS_TABSTOP | BS_DEFPUSHBUTTON;
-            id = IDOK; // Enter presses it; Esc sends IDCANCEL, which presses it too
+            id = IDOK; // the default button: Return presses it
             break;
         }
         HWND control = CreateWindowExW(0, windowClass, row.kind == AboutKind::Image ? L"" : wide(row.content).c_str(),
@@ -94,17 +92,15 @@ void AboutWindow::Form_Load()
 
 void AboutWindow::cmdOK_Click()
 {
-    m_result = IDOK;
+    m_closed = true;
 }
 
 void AboutWindow::runModalLoop()
 {
     MSG message;
-    while (m_result == 0) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
+    while (!m_closed) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
             PostQuitMessage(static_cast<int>(message.wParam)); // for the main loop to see
-            m_result = IDCANCEL;
             break;
         }
         // Enter, Esc, Space and Tab as in a dialog box.
@@ -117,26 +113,23 @@ void AboutWindow::runModalLoop()
 
 void AboutWindow::paint()
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
+    const Painting painting(hwnd());
     for (const RuleLine& line : engravedRule) {
         const RECT area = rect(placeOf(line, m_dpi));
-        const HBRUSH brush = CreateSolidBrush(rgb(line.colour));
-        FillRect(dc, &area, brush);
-        DeleteObject(brush);
+        const GdiObject<HBRUSH> brush(CreateSolidBrush(rgb(line.colour)));
+        FillRect(painting.dc, &area, brush.get());
     }
-    EndPaint(hwnd(), &ps);
 }
 
 LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+    case WM_COMMAND: // OK clicked or Return pressed (IDOK), or Esc (IDCANCEL)
+        if (LOWORD(wParam) == IDOK || (LOWORD(wParam) == IDCANCEL && pressesAboutOk(Key::Escape)))
             cmdOK_Click();
         return 0;
     case WM_CLOSE: // the close box unloads the window without cmdOK_Click
-        m_result = IDCANCEL;
+        m_closed = true;
         return 0;
     case WM_PAINT:
         paint();

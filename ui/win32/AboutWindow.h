@@ -1,7 +1,7 @@
-// The About window on Win32. The object lives as long as the main window it
-// is given; its on-screen window is built ("loaded") at every showing and
-// destroyed when closed, so it is placed anew beside the main window each
-// time. Nothing of it is built before the first showing.
+// The About window on Win32: a window of our own class with standard
+// static and button controls, run modally by its own message loop, built
+// ("loaded") anew at every showing at the density of the main window's
+// monitor, and destroyed when closed, so that it is placed afresh each time.
 #pragma once
 
 #include "Look.h"
@@ -11,18 +11,17 @@ namespace tallix {
 
 class AboutWindow : public Window {
 public:
-    explicit AboutWindow(HWND mainWindow);
-
-    // Loads the window, places it beside the main window and shows it
-    // modally; returns once it is closed: IDOK through OK, IDCANCEL through
-    // the close box.
-    int Show();
+    // Loads the window beside mainWindow, shows it modally and returns once
+    // it is closed, through OK or the close box.
+    static void Show(HWND mainWindow);
 
     // Opens 1050 twips below and 500 twips right of the main window's outer corner.
     void Form_Load();
     void cmdOK_Click();
 
 private:
+    explicit AboutWindow(HWND mainWindow);
+
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void load();
     void paint();
@@ -33,7 +32,7 @@ private:
     GdiObject<HFONT> m_font;
     GdiObject<HBITMAP> m_picture;
     HWND m_ok = nullptr;
-    int m_result = 0; // 0 while the window is open
+    bool m_closed = false;
 };
 
 } // namespace tallix

@@ -29,8 +29,8 @@ void Display::setFont(HFONT font, int dpi)
 
 void Display::paint()
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
+    const Painting painting(hwnd());
+    const HDC dc = painting.dc;
     RECT area;
     GetClientRect(hwnd(), &area);
     const HGDIOBJ oldFont = SelectObject(dc, m_font);
@@ -49,7 +49,6 @@ void Display::paint()
     DrawTextW(dc, wide(plan.text).data(), static_cast<int>(plan.text.size()), &textArea,
               DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
-    EndPaint(hwnd(), &ps);
 }
 
 LRESULT Display::handle(UINT message, WPARAM wParam, LPARAM lParam)

@@ -15,12 +15,10 @@ LRESULT Frame::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DRAWITEM:
         return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd(), &ps);
+        const Painting painting(hwnd());
         RECT edge;
         GetClientRect(hwnd(), &edge);
-        DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
-        EndPaint(hwnd(), &ps);
+        DrawEdge(painting.dc, &edge, BDR_SUNKENOUTER, BF_RECT);
         return 0;
     }
     }

@@ -1,11 +1,12 @@
 #include "KeyTrap.h"
 
+#include "WindowBehaviour.h"
+
 #include <algorithm>
-#include <utility>
 
 namespace tallix {
 
-KeyTrap::KeyTrap(HWND parent, RECT rect, KeyPress keyPress) : m_keyPress(std::move(keyPress))
+KeyTrap::KeyTrap(HWND parent, RECT rect, WindowBehaviour& behaviour) : m_behaviour(behaviour)
 {
     create(L"TallixKeyTrap", L"", {0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, nullptr}, nullptr);
 }
@@ -20,7 +21,7 @@ LRESULT KeyTrap::handle(UINT message, WPARAM wParam, LPARAM lParam)
         // Key repeats that arrived faster than they were read come as one message.
         const int repeats = std::max(1, static_cast<int>(LOWORD(lParam)));
         for (int i = 0; i < repeats; ++i)
-            m_keyPress(unit);
+            m_behaviour.keyPressed(Key::Other, {&unit, 1});
         return 0;
     }
     case WM_PAINT: // shows nothing; it lies below the client area anyway

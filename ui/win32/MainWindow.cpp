@@ -5,6 +5,8 @@
 #include "Layout.h"
 #include "Platform.h"
 
+#include <commctrl.h>
+
 namespace tallix {
 
 namespace {
@@ -15,60 +17,54 @@ constexpr int firstCommandId = 1000;
 
 constexpr DWORD mainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; // fixed border
 
-WNDPROC systemButtonProcedure = nullptr;
+} // namespace
 
-// Tells the main window that a press on a keypad button was let go; wParam
-// is whether the button kept the keyboard.
-constexpr UINT releasedMessage = WM_APP + 1;
-
-// After the system's own handling, so that any click's handler has run.
-LRESULT CALLBACK keypadButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+// Every keypad button's messages, after the system's own handling, so that
+// a click's handler has run when a press is let go.
+LRESULT CALLBACK MainWindow::keypadButton(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR window)
 {
     LRESULT result = 0;
-    guarded(button, [&] {
-        result = CallWindowProcW(systemButtonProcedure, button, message, wParam, lParam);
+    guarded([&] {
+        result = DefSubclassProc(button, message, wParam, lParam);
         if (message == WM_LBUTTONUP)
-            SendMessageW(GetAncestor(button, GA_ROOT), releasedMessage, GetFocus() == button, 0);
-    });
+            reinterpret_cast<MainWindow*>(window)->m_behaviour.released(GetFocus() == button);
+        else if (message == WM_NCDESTROY)
+            RemoveWindowSubclass(button, &MainWindow::keypadButton, id);
+    }, [button](std::string_view text) { showErrorLater(button, text); });
     return result;
 }
 
-} // namespace
-
-class MainWindow::Answers final : public Surface {
+class MainWindow::WidgetSurface final : public Surface {
 public:
-    explicit Answers(MainWindow& window) : m_window(window) {}
+    explicit WidgetSurface(MainWindow& window) : m_window(window) {}
 
 private:
-    void showDisplayText(std::string_view text) override
+    void displayChanged(std::string_view text) override
     {
         m_window.m_display->setText(text);
         m_window.m_names.setValue(m_window.m_display->hwnd(), text);
     }
-    void setCaption(std::size_t row, std::string_view text) override
+    void setDecimalCaption(std::string_view caption) override
     {
-        SetWindowTextW(m_window.m_controls[row], wide(text).c_str());
-        InvalidateRect(m_window.m_controls[row], nullptr, FALSE);
+        SetWindowTextW(m_window.m_controls[decimalRow], wide(caption).c_str());
+        InvalidateRect(m_window.m_controls[decimalRow], nullptr, FALSE);
     }
     void beep() override { systemBeep(); }
     void showError(std::string_view text, std::string_view title) override
     {
         showCriticalBox(m_window.hwnd(), text, title);
     }
-    void showAbout() override
-    {
-        if (m_window.m_about)
-            m_window.m_about->Show();
-    }
+    void showAbout() override { AboutWindow::Show(m_window.hwnd()); }
     void focusKeyTrap() override { SetFocus(m_window.m_keyTrap->hwnd()); }
-    std::string clipboardText() override { return tallix::clipboardText(m_window.hwnd()); }
-    void setClipboardText(std::string_view text) override { tallix::setClipboardText(m_window.hwnd(), text); }
+    std::optional<std::string> clipboardText() override { return tallix::clipboardText(m_window.hwnd()); }
+    bool setClipboardText(std::string_view text) override { return tallix::setClipboardText(m_window.hwnd(), text); }
 
     MainWindow& m_window;
 };
 
 MainWindow::MainWindow(std::string_view regionalOnePointFive)
-    : m_answers(std::make_unique<Answers>(*this)), m_behaviour(*m_answers), m_dpi(systemDpi()),
+    : m_surface(std::make_unique<WidgetSurface>(*this)), m_behaviour(*m_surface), m_dpi(systemDpi()),
       m_windowBrush(CreateSolidBrush(rgb(windowColour))), m_faceBrush(CreateSolidBrush(rgb(faceColour))),
       m_displayFont(createFont(readOutFont, m_dpi)), m_buttonFont(createCaptionFont(m_dpi))
 {
@@ -129,7 +125,7 @@ HWND MainWindow::createControl(std::size_t row, HWND parent, RECT place)
         m_frames.push_back(std::make_unique<Frame>(parent, place, m_windowBrush.get()));
         return m_frames.back()->hwnd();
     case ControlKind::KeyTrap:
-        m_keyTrap = std::make_unique<KeyTrap>(parent, place, [this](char16_t unit) { m_behaviour.typed(unit); });
+        m_keyTrap = std::make_unique<KeyTrap>(parent, place, m_behaviour);
         return m_keyTrap->hwnd();
     case ControlKind::Button:
         break;
@@ -140,8 +136,7 @@ HWND MainWindow::createControl(std::size_t row, HWND parent, RECT place)
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + row)),
                                         GetModuleHandleW(nullptr), nullptr);
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.get()), FALSE);
-    systemButtonProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&keypadButtonProcedure)));
+    SetWindowSubclass(button, &MainWindow::keypadButton, row, reinterpret_cast<DWORD_PTR>(this));
     return button;
 }
 
@@ -219,9 +214,6 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         if (m_keyTrap)
             m_behaviour.keyboardReturned();
-        return 0;
-    case releasedMessage:
-        m_behaviour.released(wParam != 0);
         return 0;
     case WM_DPICHANGED: // moved to a monitor of another density
         rescale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

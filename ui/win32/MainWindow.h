@@ -21,16 +21,12 @@
 
 namespace tallix {
 
-class AboutWindow;
-
 class MainWindow : public Window {
 public:
     // regionalOnePointFive: 1.5 written by the user's regional settings.
     explicit MainWindow(std::string_view regionalOnePointFive);
     ~MainWindow() override;
 
-    // The About window the Help menu shows; until it is set the command does nothing.
-    void setAboutWindow(AboutWindow* about) { m_about = about; }
     void setIcons(HICON large, HICON small);
     void show(int how);
 
@@ -38,8 +34,10 @@ public:
     bool translateAccelerator(MSG& message);
 
 private:
-    class Answers; // what the behaviour asks of this window, done with its controls
+    class WidgetSurface; // the Surface the behaviour speaks to, done with this window's controls
 
+    static LRESULT CALLBACK keypadButton(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR window);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void buildControls();
     HWND createControl(std::size_t row, HWND parent, RECT place);
@@ -49,7 +47,7 @@ private:
     void rescale(int dpi, const RECT& suggested);
     void command(int id, int notification);
 
-    std::unique_ptr<Answers> m_answers;
+    std::unique_ptr<WidgetSurface> m_surface;
     WindowBehaviour m_behaviour;
     int m_dpi;
     GdiObject<HBRUSH> m_windowBrush;
@@ -59,7 +57,6 @@ private:
     HACCEL m_accelerators = nullptr;
     AccessibleNames m_names;
 
-    AboutWindow* m_about = nullptr;
     std::unique_ptr<Display> m_display;
     std::unique_ptr<KeyTrap> m_keyTrap;
     std::vector<std::unique_ptr<Frame>> m_frames;

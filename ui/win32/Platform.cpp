@@ -8,16 +8,35 @@ namespace tallix {
 
 namespace {
 
-// Another program may hold the clipboard for a moment.
-bool openClipboard(HWND owner)
-{
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        if (OpenClipboard(owner))
-            return true;
-        Sleep(10);
+// Closed again however the work in it ends, a failing allocation
+// included: a clipboard left open is closed to every program.
+struct OpenClipboardScope {
+    explicit OpenClipboardScope(HWND owner)
+    {
+        for (int attempt = 0; attempt < 40; ++attempt) {
+            if ((open = OpenClipboard(owner) != 0))
+                return;
+            Sleep(10);
+        }
     }
-    return false;
-}
+    ~OpenClipboardScope()
+    {
+        if (open)
+            CloseClipboard();
+    }
+    bool open = false;
+};
+
+struct LockScope {
+    explicit LockScope(HGLOBAL block) : block(block), bytes(GlobalLock(block)) {}
+    ~LockScope()
+    {
+        if (bytes)
+            GlobalUnlock(block);
+    }
+    HGLOBAL block;
+    void* bytes;
+};
 
 } // namespace
 
@@ -39,45 +58,38 @@ void showCriticalBox(HWND owner, std::string_view text, std::string_view title)
     MessageBoxW(owner, wide(text).c_str(), wide(title).c_str(), MB_ICONERROR | MB_OK);
 }
 
-std::string clipboardText(HWND owner)
+std::optional<std::string> clipboardText(HWND owner)
 {
-    if (!openClipboard(owner))
-        return {};
-    std::string text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            // Up to the terminating zero, and never past the block.
-            const std::size_t capacity = GlobalSize(data) / sizeof(wchar_t);
-            text = utf8(std::wstring_view(chars, wcsnlen(chars, capacity)));
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
+    const OpenClipboardScope clipboard(owner);
+    if (!clipboard.open)
+        return std::nullopt;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const LockScope locked(data);
+    if (!data || !locked.bytes)
+        return std::string();
+    // Up to the terminating zero, and never past the block.
+    const auto* chars = static_cast<const wchar_t*>(locked.bytes);
+    return utf8(std::wstring_view(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t))));
 }
 
-void setClipboardText(HWND owner, std::string_view text)
+bool setClipboardText(HWND owner, std::string_view text)
 {
     const std::wstring chars = wide(text);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (chars.size() + 1) * sizeof(wchar_t));
     if (!block)
-        return;
-    void* bytes = GlobalLock(block);
-    if (!bytes) {
+        return false;
+    if (const LockScope locked(block); locked.bytes) {
+        std::memcpy(locked.bytes, chars.c_str(), (chars.size() + 1) * sizeof(wchar_t));
+    } else {
         GlobalFree(block);
-        return;
+        return false;
     }
-    std::memcpy(bytes, chars.c_str(), (chars.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(block);
     // Windows hands the clipboard only to the program that empties it.
-    if (openClipboard(owner)) {
-        EmptyClipboard();
-        if (SetClipboardData(CF_UNICODETEXT, block))
-            block = nullptr; // the clipboard owns it now
-        CloseClipboard();
-    }
-    if (block)
-        GlobalFree(block);
+    const OpenClipboardScope clipboard(owner);
+    if (clipboard.open && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block))
+        return true; // the clipboard owns the block now
+    GlobalFree(block);
+    return false;
 }
 
 } // namespace tallix

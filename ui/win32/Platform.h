@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,11 @@ void systemBeep();
 // Modal: a critical icon, one OK button; returns once it is dismissed.
 void showCriticalBox(HWND owner, std::string_view text, std::string_view title);
 
-// Empty when the clipboard holds no text or cannot be opened.
-std::string clipboardText(HWND owner);
-void setClipboardText(HWND owner, std::string_view text);
+// Another program may hold the clipboard for a moment (a clipboard manager,
+// a remote desktop's sync): both wait a few hundred milliseconds for it.
+// Nothing when it stays held; empty when it holds no text.
+std::optional<std::string> clipboardText(HWND owner);
+// False when the clipboard could not be written.
+bool setClipboardText(HWND owner, std::string_view text);
 
 } // namespace tallix

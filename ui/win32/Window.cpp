@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include "Calculator.h"
 #include "Guarded.h"
 #include "Platform.h"
 
@@ -7,11 +8,17 @@
 
 namespace tallix {
 
-void guarded(HWND window, const std::function<void()>& work) noexcept
+namespace {
+
+// Posted to a top-level window: wParam is the message's length, lParam its characters.
+constexpr UINT errorLaterMessage = WM_APP + 100;
+
+} // namespace
+
+void showErrorLater(HWND window, std::string_view message)
 {
-    guarded(work, [window](std::string_view text, std::string_view title) {
-        showCriticalBox(GetAncestor(window, GA_ROOT), text, title);
-    });
+    PostMessageW(GetAncestor(window, GA_ROOT), errorLaterMessage, message.size(),
+                 reinterpret_cast<LPARAM>(message.data()));
 }
 
 Window::~Window()
@@ -46,9 +53,14 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         FillRect(reinterpret_cast<HDC>(wParam), &area, m_background);
         return 1;
     }
+    if (message == errorLaterMessage) {
+        showCriticalBox(m_hwnd, {reinterpret_cast<const char*>(lParam), wParam}, errorTitle);
+        return 0;
+    }
     return DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
+// Every message of the program's own windows comes through here.
 LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
@@ -59,9 +71,9 @@ LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    // Every message of the program's windows comes through here.
     LRESULT result = 0;
-    guarded(hwnd, [&] { result = self->handle(message, wParam, lParam); });
+    guarded([&] { result = self->handle(message, wParam, lParam); },
+            [hwnd](std::string_view text) { showErrorLater(hwnd, text); });
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->m_hwnd = nullptr;

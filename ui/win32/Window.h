@@ -1,19 +1,14 @@
 // The glue between a C++ object and the window it stands for: the object
-// creates its window and gets that window's messages through handle(). The
-// window class is registered on first use. No drawing and no behaviour here.
+// creates its window and gets that window's messages through handle(), each
+// inside the exception guard. The window class is registered on first use.
+// No drawing and no behaviour here.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <string_view>
 
 namespace tallix {
-
-// Runs what a window procedure does so that no exception leaves it (32-bit
-// code cannot unwind through the system's frames at all): the user is told
-// in a box over the window's top-level window.
-void guarded(HWND window, const std::function<void()>& work) noexcept;
 
 class Window {
 public:
@@ -45,5 +40,23 @@ private:
     HWND m_hwnd = nullptr;
     HBRUSH m_background = nullptr;
 };
+
+// A WM_PAINT's drawing context, given back however the paint ends.
+struct Painting {
+    explicit Painting(HWND window) : window(window), dc(BeginPaint(window, &paint)) {}
+    ~Painting() { EndPaint(window, &paint); }
+    Painting(const Painting&) = delete;
+    Painting& operator=(const Painting&) = delete;
+
+    HWND window;
+    PAINTSTRUCT paint{};
+    HDC dc;
+};
+
+// Tells the user of an error met inside a window procedure, in a box over
+// that window's top-level window once the message is done: a paint or a
+// message sent from another program is no place to open a window. The
+// message is one of the guard's own, which live as long as the program.
+void showErrorLater(HWND window, std::string_view message);
 
 } // namespace tallix
