@@ -10,7 +10,7 @@
 
 namespace {
 
-// The About picture's decoder and the screen readers' names need COM.
+// The screen readers' names need COM.
 struct ComApartment {
     ComApartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
     ~ComApartment() { CoUninitialize(); }

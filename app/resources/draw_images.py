@@ -2,8 +2,8 @@
 """Draws Tallix's pictures: the icon (two grey keys, F1 and F5, the second
 overlapping the first towards the lower right) at 16 and 32 pixels, pixel by
 pixel, and at 128 pixels and as a scalable SVG from one set of shapes, as
-16-colour PNGs plus a Windows .ico; and the About picture as a baseline JPEG
-(48 x 100). Only the standard library, and ImageMagick's convert for JPEG.
+16-colour PNGs plus a Windows .ico; and the About picture as a 24-bit BMP
+(48 x 100). Only the standard library, and ImageMagick's convert for the BMP.
 
 Run from this folder: python3 draw_images.py
 """
@@ -233,7 +233,7 @@ def about_picture(path):
     with tempfile.TemporaryDirectory() as folder:
         ppm = Path(folder) / "about.ppm"
         ppm.write_bytes(f"P6 {width} {height} 255\n".encode() + bytes(v for row in rows for p in row for v in p))
-        subprocess.run(["convert", str(ppm), "-interlace", "none", "-quality", "92", path], check=True)
+        subprocess.run(["convert", str(ppm), "BMP3:" + path], check=True)  # plain 24-bit, as both toolkits read it
 
 
 if __name__ == "__main__":
@@ -244,4 +244,4 @@ if __name__ == "__main__":
     svg(large_icon(), 128, "icon.svg")
     ico([large, small], "tallix.ico")
     windows_icon_resources("tallix.ico", 30001, ".")
-    about_picture("about.jpg")
+    about_picture("about.bmp")

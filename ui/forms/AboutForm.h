@@ -33,7 +33,7 @@ inline constexpr FormColour systemText = SystemColour::Text;
 
 // clang-format off
 inline constexpr std::array<AboutControl, 7> aboutControls{{
-    {"Image1",         AboutKind::Image,  "about.jpg",           detail::systemText,  120,  240,  750, 1485},
+    {"Image1",         AboutKind::Image,  "about.bmp",           detail::systemText,  120,  240,  750, 1485},
     {"lblTitle",       AboutKind::Label,  "Vantly® Калькулятор", detail::black,      1080,  240, 3825,  240},
     {"Label1",         AboutKind::Label,  "Tallix 1.0",          detail::systemText, 1080,  480, 3825,  240},
     {"lblVersion",     AboutKind::Label,  "© Vantly, 2026",      detail::systemText, 1080,  720, 3825,  240},

@@ -3,7 +3,6 @@
 #include "Convert.h"
 #include "Keys.h"
 #include "Layout.h"
-#include "Picture.h"
 
 namespace tallix {
 
@@ -58,9 +57,10 @@ void AboutWindow::load()
         DWORD style = WS_CHILD | WS_VISIBLE;
         int id = firstControlId + static_cast<int>(&row - aboutControls.data());
         switch (row.kind) {
-        case AboutKind::Image: // drawn by paint(), stretched to its rectangle
-            m_picture.reset(loadPictureResource(row.content));
-            style |= SS_OWNERDRAW;
+        case AboutKind::Image: // stretched to its rectangle
+            m_picture.reset(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), wide(row.content).c_str(),
+                                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+            style |= SS_BITMAP | SS_REALSIZECONTROL;
             break;
         case AboutKind::Label:
             style |= SS_LEFT | SS_NOPREFIX;
@@ -76,6 +76,8 @@ void AboutWindow::load()
                                        hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        GetModuleHandleW(nullptr), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);
+        if (row.kind == AboutKind::Image)
+            SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_picture.get()));
         if (row.kind == AboutKind::Button)
             m_ok = control;
     });
@@ -134,22 +136,6 @@ LRESULT AboutWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         paint();
         return 0;
-    case WM_DRAWITEM: { // the picture, stretched
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (m_picture) {
-            BITMAP size{};
-            GetObjectW(m_picture.get(), sizeof size, &size);
-            HDC source = CreateCompatibleDC(item.hDC);
-            const HGDIOBJ old = SelectObject(source, m_picture.get());
-            SetStretchBltMode(item.hDC, HALFTONE);
-            SetBrushOrgEx(item.hDC, 0, 0, nullptr);
-            StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right - item.rcItem.left,
-                       item.rcItem.bottom - item.rcItem.top, source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-            SelectObject(source, old);
-            DeleteDC(source);
-        }
-        return TRUE;
-    }
     case WM_CTLCOLORSTATIC: {
         if (const AboutControl* row = rowOf(reinterpret_cast<HWND>(lParam))) {
             auto dc = reinterpret_cast<HDC>(wParam);
