@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     char fallbackName[] = "tallix";
     char* programName[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
     int programArgc = 1;
-    QApplication app(programArgc, programName);
+    tallix::Application app(programArgc, programName);
     QApplication::setApplicationName(QStringLiteral("TALLIX"));
     QApplication::setApplicationVersion(QStringLiteral(TALLIX_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Vantly"));

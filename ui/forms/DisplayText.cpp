@@ -1,7 +1,6 @@
 #include "DisplayText.h"
 
 #include <algorithm>
-#include <exception>
 #include <iterator>
 #include <numeric>
 
@@ -92,17 +91,12 @@ std::u16string visibleText(std::u16string_view text, int width, const TextWidth&
     return ellipsis + std::u16string(ending.substr(high));
 }
 
-DisplayPaint displayPaint(std::u16string_view text, PixelSize size, int dpi, const TextWidth& textWidth) noexcept
+DisplayPaint displayPaint(std::u16string_view text, PixelSize size, int dpi, const TextWidth& textWidth)
 {
     const int inset = px(readOutInset, dpi);
-    DisplayPaint paint{faceColour, readOutBorderColour, readOutTextColour,
-                       {inset, 1, size.width - 2 * inset, size.height - 2}, {}};
-    try {
-        paint.text = u'\u202D' + visibleText(text, paint.textArea.width, textWidth) + u'\u202C';
-    } catch (const std::exception&) {
-        paint.text.clear();
-    }
-    return paint;
+    const PixelRect textArea{inset, 1, size.width - 2 * inset, size.height - 2};
+    return {faceColour, readOutBorderColour, readOutTextColour, textArea,
+            u'\u202D' + visibleText(text, textArea.width, textWidth) + u'\u202C'};
 }
 
 } // namespace tallix

@@ -38,7 +38,6 @@ struct DisplayPaint {
     std::u16string text;
 };
 
-// Never throws: with memory running out the text is left empty.
-DisplayPaint displayPaint(std::u16string_view text, PixelSize size, int dpi, const TextWidth& textWidth) noexcept;
+DisplayPaint displayPaint(std::u16string_view text, PixelSize size, int dpi, const TextWidth& textWidth);
 
 } // namespace tallix

@@ -22,11 +22,13 @@ Display::Display(QWidget* parent) : QWidget(parent)
     (void)factoryInstalled;
 }
 
+// A screen reader may miss the news when memory runs short; the display
+// and the calculator stay one.
 void Display::setText(const QString& text)
 {
     const QString before = std::exchange(m_text, text);
     update();
-    announceDisplayChange(this, before);
+    guarded([&] { announceDisplayChange(this, before); }, showErrorLater);
 }
 
 // A paint that fails leaves the old pixels; the box comes after it.

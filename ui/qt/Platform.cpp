@@ -61,6 +61,13 @@ bool clipboardOwnerAnswers()
 
 } // namespace
 
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    bool handled = false;
+    guarded([&] { handled = QApplication::notify(receiver, event); }, showErrorLater);
+    return handled;
+}
+
 QString regionalOnePointFive()
 {
     return QLocale::system().toString(1.5, 'f', 1);

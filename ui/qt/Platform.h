@@ -3,6 +3,7 @@
 // back, and the clipboard's plain text. Knows nothing about the calculator.
 #pragma once
 
+#include <QApplication>
 #include <QString>
 
 #include <optional>
@@ -11,6 +12,15 @@
 class QWidget;
 
 namespace tallix {
+
+// Every event inside the guard, Qt's own way to our code included: a key
+// press is matched against the shortcuts, with allocations, before any
+// widget of ours sees it.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
+};
 
 // 1.5 written by the user's regional settings: "1,5" or "1.5".
 QString regionalOnePointFive();

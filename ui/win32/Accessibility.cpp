@@ -10,10 +10,10 @@ namespace tallix {
 
 namespace {
 
-void annotate(IAccPropServices* service, HWND window, const MSAAPROPID& property, std::string_view text)
+void annotate(IAccPropServices* service, HWND window, const MSAAPROPID& property, const std::wstring& text)
 {
     if (service && window)
-        service->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property, wide(text).c_str());
+        service->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property, text.c_str());
 }
 
 } // namespace
@@ -33,10 +33,10 @@ AccessibleNames::~AccessibleNames()
 
 void AccessibleNames::setName(HWND window, std::string_view name)
 {
-    annotate(m_service, window, PROPID_ACC_NAME, name);
+    annotate(m_service, window, PROPID_ACC_NAME, wide(name));
 }
 
-void AccessibleNames::setValue(HWND window, std::string_view value)
+void AccessibleNames::setValue(HWND window, const std::wstring& value)
 {
     annotate(m_service, window, PROPID_ACC_VALUE, value);
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window, OBJID_CLIENT, CHILDID_SELF);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 struct IAccPropServices;
@@ -20,7 +21,7 @@ public:
 
     void setName(HWND window, std::string_view name);
     // The value of a window that shows a changing text, such as the display.
-    void setValue(HWND window, std::string_view value);
+    void setValue(HWND window, const std::wstring& value);
 
 private:
     IAccPropServices* m_service = nullptr;

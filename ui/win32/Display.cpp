@@ -14,9 +14,9 @@ Display::Display(HWND parent, RECT rect, HFONT font, int dpi) : m_font(font), m_
     create(L"TallixDisplay", L"", {0, WS_CHILD | WS_VISIBLE, rect, parent, nullptr}, nullptr);
 }
 
-void Display::setText(std::string_view text)
+void Display::setText(std::wstring text) noexcept
 {
-    m_text = wide(text);
+    m_text = std::move(text);
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

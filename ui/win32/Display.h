@@ -18,7 +18,7 @@ public:
     Display(HWND parent, RECT rect, HFONT font, int dpi);
 
     // Called only when the text changed.
-    void setText(std::string_view text);
+    void setText(std::wstring text) noexcept;
 
     // On a monitor of another density: the font made for it.
     void setFont(HFONT font, int dpi);

@@ -40,10 +40,13 @@ public:
     explicit WidgetSurface(MainWindow& window) : m_window(window) {}
 
 private:
+    // Converted before anything changes: a text the window cannot take
+    // leaves the display, its spoken value and the calculator as they were.
     void displayChanged(std::string_view text) override
     {
-        m_window.m_display->setText(text);
-        m_window.m_names.setValue(m_window.m_display->hwnd(), text);
+        std::wstring shown = wide(text);
+        m_window.m_names.setValue(m_window.m_display->hwnd(), shown);
+        m_window.m_display->setText(std::move(shown));
     }
     void setDecimalCaption(std::string_view caption) override
     {
@@ -119,7 +122,7 @@ HWND MainWindow::createControl(std::size_t row, HWND parent, RECT place)
     switch (control.kind) {
     case ControlKind::Label:
         m_display = std::make_unique<Display>(parent, place, m_displayFont.get(), m_dpi);
-        m_display->setText(control.caption);
+        m_display->setText(wide(control.caption));
         return m_display->hwnd();
     case ControlKind::Frame:
         m_frames.push_back(std::make_unique<Frame>(parent, place, m_windowBrush.get()));
