@@ -36,25 +36,19 @@ bool isLetter(char32_t c)
 
 } // namespace
 
-// Captions are Russian or Latin, one or two UTF-8 bytes a letter.
+// Every caption marks a Russian letter: two bytes of UTF-8.
 char16_t accessKey(const MenuRow& row)
 {
-    const std::string_view caption = row.caption.substr(std::min(row.caption.find('&'), row.caption.size()));
-    if (caption.size() < 2)
-        return 0;
-    const auto lead = static_cast<unsigned char>(caption[1]);
-    const char16_t letter = lead < 0x80 || caption.size() < 3
-                                ? lead
-                                : static_cast<char16_t>((lead & 0x1F) << 6 | (static_cast<unsigned char>(caption[2]) & 0x3F));
-    const bool small = (letter >= u'a' && letter <= u'z') || (letter >= u'а' && letter <= u'я');
-    return small ? static_cast<char16_t>(letter - 0x20) : letter;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(row.caption[row.caption.find('&') + i]); };
+    const auto letter = static_cast<char16_t>((byte(1) & 0x1F) << 6 | (byte(2) & 0x3F));
+    return letter >= u'а' && letter <= u'я' ? static_cast<char16_t>(letter - 0x20) : letter;
 }
 
 char16_t letterOnKey(std::uint32_t keycode, KeyboardLayout layout)
 {
     static const Keymaps keymaps;
     xkb_keymap* keymap = layout == KeyboardLayout::Latin ? keymaps.latin.get() : keymaps.russian.get();
-    if (!keymap || keycode == 0)
+    if (!keymap)
         return 0;
     // The shifted level of a letter key carries the capital.
     const xkb_keysym_t* symbols = nullptr;

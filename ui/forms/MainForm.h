@@ -93,7 +93,7 @@ protected:
 
 struct MenuRow {
     std::string_view name;
-    std::string_view caption; // "&" marks the access key
+    std::string_view caption; // "&" marks the access key, a Russian letter
     std::string_view parent;  // empty: the menu bar
     char ctrlKey;             // the shortcut is Ctrl with this letter, or 0 for none
     void (MenuCommands::*click)(); // null for the menus of the bar

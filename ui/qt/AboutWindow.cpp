@@ -1,9 +1,7 @@
 #include "AboutWindow.h"
 
 #include "Convert.h"
-#include "Guarded.h"
 #include "Layout.h"
-#include "Platform.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,7 +46,7 @@ AboutWindow::AboutWindow()
         case AboutKind::Button:
             m_ok = new QPushButton(qt(row.content), this);
             m_ok->setDefault(true); // drawn as the default; its keys are pressesAboutOk's
-            connect(m_ok, &QPushButton::clicked, this, [this] { guarded([this] { cmdOK_Click(); }, showErrorLater); });
+            connect(m_ok, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
             widget = m_ok;
             break;
         }
@@ -71,22 +69,18 @@ void AboutWindow::cmdOK_Click()
 
 void AboutWindow::keyPressEvent(QKeyEvent* event)
 {
-    guarded([&] {
-        if (event->modifiers() == Qt::NoModifier && pressesAboutOk(keyOf(event->key())))
-            m_ok->click();
-        else
-            QDialog::keyPressEvent(event);
-    }, showErrorLater);
+    if (event->modifiers() == Qt::NoModifier && pressesAboutOk(keyOf(event->key())))
+        m_ok->click();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void AboutWindow::paintEvent(QPaintEvent* event)
 {
-    guarded([&] {
-        QDialog::paintEvent(event);
-        QPainter painter(this);
-        for (const RuleLine& line : engravedRule)
-            painter.fillRect(qt(placeOf(line, standardDpi)), qt(line.colour, palette()));
-    }, showErrorLater);
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    for (const RuleLine& line : engravedRule)
+        painter.fillRect(qt(placeOf(line, standardDpi)), qt(line.colour, palette()));
 }
 
 } // namespace tallix

@@ -31,20 +31,18 @@ void Display::setText(const QString& text)
     guarded([&] { announceDisplayChange(this, before); }, showErrorLater);
 }
 
-// A paint that fails leaves the old pixels; the box comes after it.
+// Planned before anything is drawn: a paint that fails leaves the old pixels.
 void Display::paintEvent(QPaintEvent*)
 {
-    guarded([&] {
-        const QFontMetrics metrics = fontMetrics();
-        const DisplayPaint plan = displayPaint(utf16(m_text), {width(), height()}, standardDpi,
-                                               [&](std::u16string_view part) { return metrics.horizontalAdvance(qt(part)); });
-        QPainter painter(this);
-        painter.fillRect(rect(), qt(plan.face));
-        painter.setPen(qt(plan.border));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        painter.setPen(qt(plan.ink));
-        painter.drawText(qt(plan.textArea), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, qt(plan.text));
-    }, showErrorLater);
+    const QFontMetrics metrics = fontMetrics();
+    const DisplayPaint plan = displayPaint(utf16(m_text), {width(), height()}, standardDpi,
+                                           [&](std::u16string_view part) { return metrics.horizontalAdvance(qt(part)); });
+    QPainter painter(this);
+    painter.fillRect(rect(), qt(plan.face));
+    painter.setPen(qt(plan.border));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(qt(plan.ink));
+    painter.drawText(qt(plan.textArea), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, qt(plan.text));
 }
 
 } // namespace tallix

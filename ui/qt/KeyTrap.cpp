@@ -1,7 +1,6 @@
 #include "KeyTrap.h"
 
 #include "Convert.h"
-#include "Platform.h"
 #include "WindowBehaviour.h"
 
 #include <QKeyEvent>
@@ -22,10 +21,8 @@ bool KeyTrap::event(QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QWidget::event(event);
     auto* key = static_cast<QKeyEvent*>(event);
-    bool typed = false;
-    guarded([&] { typed = m_behaviour.keyPressed(keyOf(key->key()), utf16(key->text())); }, showErrorLater);
-    key->setAccepted(typed);
-    return typed;
+    key->setAccepted(m_behaviour.keyPressed(keyOf(key->key()), utf16(key->text())));
+    return key->isAccepted();
 }
 
 } // namespace tallix

@@ -160,19 +160,17 @@ bool MainWindow::event(QEvent* event)
 // for them: the menu bar holding the keyboard, or an open menu.
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    guarded([&] {
-        const MenuState state = QApplication::activePopupWidget() ? MenuState::menuOpen
-                                : menuBar()->hasFocus()           ? MenuState::barHasKeyboard
-                                                                  : MenuState::closed;
-        switch (m_behaviour.keyInMenus(state, !event->text().isEmpty())) {
-        case KeyInMenus::asUsual: QMainWindow::keyPressEvent(event); break;
-        case KeyInMenus::refuse: break;
-        case KeyInMenus::toCalculator:
-            m_keyTrap->setFocus();
-            QApplication::sendEvent(m_keyTrap, event);
-            break;
-        }
-    }, showErrorLater);
+    const MenuState state = QApplication::activePopupWidget() ? MenuState::menuOpen
+                            : menuBar()->hasFocus()           ? MenuState::barHasKeyboard
+                                                              : MenuState::closed;
+    switch (m_behaviour.keyInMenus(state, !event->text().isEmpty())) {
+    case KeyInMenus::asUsual: QMainWindow::keyPressEvent(event); break;
+    case KeyInMenus::refuse: break;
+    case KeyInMenus::toCalculator:
+        m_keyTrap->setFocus();
+        QApplication::sendEvent(m_keyTrap, event);
+        break;
+    }
 }
 
 } // namespace tallix

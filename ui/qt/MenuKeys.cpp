@@ -2,7 +2,6 @@
 
 #include "Layout.h"
 #include "PhysicalKeys.h"
-#include "Platform.h"
 #include "WindowBehaviour.h"
 
 #include <QCoreApplication>
@@ -30,34 +29,29 @@ bool MenuKeys::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
-    bool done = false;
-    guarded([&] {
-        const auto& key = *static_cast<const QKeyEvent*>(event);
-        const Qt::KeyboardModifiers chord = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        const char16_t typed = key.key() <= 0xFFFF ? static_cast<char16_t>(key.key()) : 0;
-        if ((key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
-            if (const auto row = shortcutOnKey(key.nativeScanCode(), typed)) {
-                m_behaviour.command(*row);
-                done = true;
-            }
-            return;
-        }
-        // Alt with the letter opens a menu from anywhere; the letter alone
-        // chooses in the menu bar holding the keyboard, or in an open menu.
-        const bool inMenus = watched == m_bar || qobject_cast<QMenu*>(watched);
-        if (chord != Qt::AltModifier && !(chord == Qt::NoModifier && inMenus))
-            return;
-        QObject* menu = inMenus ? watched : m_bar;
-        const auto menuRow = menu->property(menuRowProperty).value<std::size_t>();
-        const QString text = key.text().toUpper();
-        const char16_t letter = accessKeyOnKey(key.nativeScanCode(), text.size() == 1 ? text[0].unicode() : 0, menuRow);
-        if (letter == 0)
-            return;
-        QKeyEvent translated(QEvent::KeyPress, letter, key.modifiers(), QString(QChar(letter).toLower()));
-        QCoreApplication::sendEvent(menu, &translated);
-        done = true;
-    }, showErrorLater);
-    return done;
+    const auto& key = *static_cast<const QKeyEvent*>(event);
+    const Qt::KeyboardModifiers chord = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const char16_t typed = key.key() <= 0xFFFF ? static_cast<char16_t>(key.key()) : 0;
+    if ((key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
+        const auto row = shortcutOnKey(key.nativeScanCode(), typed);
+        if (row)
+            m_behaviour.command(*row);
+        return row.has_value();
+    }
+    // Alt with the letter opens a menu from anywhere; the letter alone
+    // chooses in the menu bar holding the keyboard, or in an open menu.
+    const bool inMenus = watched == m_bar || qobject_cast<QMenu*>(watched);
+    if (chord != Qt::AltModifier && !(chord == Qt::NoModifier && inMenus))
+        return false;
+    QObject* menu = inMenus ? watched : m_bar;
+    const auto menuRow = menu->property(menuRowProperty).value<std::size_t>();
+    const QString text = key.text().toUpper();
+    const char16_t letter = accessKeyOnKey(key.nativeScanCode(), text.size() == 1 ? text[0].unicode() : 0, menuRow);
+    if (letter == 0)
+        return false;
+    QKeyEvent translated(QEvent::KeyPress, letter, key.modifiers(), QString(QChar(letter).toLower()));
+    QCoreApplication::sendEvent(menu, &translated);
+    return true;
 }
 
 } // namespace tallix

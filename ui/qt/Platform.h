@@ -13,9 +13,9 @@ class QWidget;
 
 namespace tallix {
 
-// Every event inside the guard, Qt's own way to our code included: a key
-// press is matched against the shortcuts, with allocations, before any
-// widget of ours sees it.
+// Every event runs inside the guard, and so every override, event filter
+// and slot of ours that Qt calls, and Qt's own way to them: a key press is
+// matched against the shortcuts, with allocations, before a widget sees it.
 class Application : public QApplication {
 public:
     using QApplication::QApplication;

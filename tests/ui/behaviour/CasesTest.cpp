@@ -37,7 +37,7 @@ struct FakeWindow final : Surface {
         return clipboard->size() > shortLimit ? throw std::bad_alloc() : clipboard;
     }
     bool setClipboardText(std::string_view text) override { return !held && (clipboard = text, true); }
-    void showAbout() override { aboutOpen = true; }
+    void showAbout() override { aboutOpen = true, onKeyTrap = false; }
 };
 
 // xdotool's names of the keys the cases press, with what X11 has them type.
@@ -45,6 +45,7 @@ const std::map<std::string, std::pair<Key, std::u16string>> namedKeys{
     {"Return", {Key::Return, u"\r"}}, {"KP_Enter", {Key::Return, u"\r"}}, {"BackSpace", {Key::Backspace, u"\b"}},
     {"Escape", {Key::Escape, u"\x1b"}}, {"Tab", {Key::Tab, u"\t"}},       {"Delete", {Key::Delete, u"\x7f"}},
     {"KP_Delete", {Key::Delete, u""}},  {"Left", {Key::Other, u""}},      {"F5", {Key::Other, u""}},
+    {"U10000", {Key::Other, u"\U00010000"}}, // a character beyond the BMP, in two UTF-16 units
 };
 
 // Where a key goes: the About window while it is open, a menu shortcut, the
@@ -142,6 +143,17 @@ TEST_P(Cases, GiveTheDisplayClipboardAndBells)
     EXPECT_EQ(window.bells, std::stoi(c.bells));
     EXPECT_EQ(window.boxes, 0) << "a box left open";
     EXPECT_FALSE(window.aboutOpen);
+}
+
+TEST(Menus, AnOpenMenuRefusesATypedKeyWithABeepTheBarHandsItOn)
+{
+    FakeWindow window;
+    WindowBehaviour behaviour(window);
+    EXPECT_EQ(behaviour.keyInMenus(MenuState::menuOpen, true), KeyInMenus::refuse);
+    EXPECT_EQ(behaviour.keyInMenus(MenuState::barHasKeyboard, true), KeyInMenus::toCalculator);
+    EXPECT_EQ(behaviour.keyInMenus(MenuState::closed, true), KeyInMenus::asUsual);
+    EXPECT_EQ(behaviour.keyInMenus(MenuState::menuOpen, false), KeyInMenus::asUsual);
+    EXPECT_EQ(window.bells, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fake, Cases, ::testing::ValuesIn(fakeCases()), [](const auto& info) {

@@ -1,21 +1,24 @@
-// The key rules the cases cannot reach through a fake window: menu mode and
-// the letters on physical keys (X keycodes: 54 carries C and С, 55 V and М,
-// 42 G and П, 27 R and К, 41 F and А, 38 A and Ф).
+// The letters on physical keys, which the cases reach through a real Qt
+// window only (X keycodes: 54 carries C and С, 55 V and М, 42 G and П, 27 R
+// and К, 41 F and А, 38 A and Ф, 52 Z and Я, 49 ` and Ё, 10 1 and 1).
 #include "Layout.h"
 #include "PhysicalKeys.h"
-#include "WindowBehaviour.h"
 
 #include <gtest/gtest.h>
 
 namespace tallix {
 namespace {
 
-TEST(Keys, InMenusAnOpenMenuRefusesAndTheBarHandsOn)
+TEST(Keys, LettersOnPhysicalKeys)
 {
-    EXPECT_EQ(keyInMenus(MenuState::closed, true), KeyInMenus::asUsual);
-    EXPECT_EQ(keyInMenus(MenuState::barHasKeyboard, true), KeyInMenus::toCalculator);
-    EXPECT_EQ(keyInMenus(MenuState::menuOpen, true), KeyInMenus::refuse);
-    EXPECT_EQ(keyInMenus(MenuState::menuOpen, false), KeyInMenus::asUsual);
+    const struct {
+        std::uint32_t keycode;
+        KeyboardLayout layout;
+        char16_t letter;
+    } cases[] = {{38, KeyboardLayout::Latin, u'A'},   {52, KeyboardLayout::Latin, u'Z'},   {52, KeyboardLayout::Russian, u'Я'},
+                 {49, KeyboardLayout::Russian, u'Ё'}, {10, KeyboardLayout::Latin, 0},      {0, KeyboardLayout::Russian, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(letterOnKey(c.keycode, c.layout), c.letter) << "key " << c.keycode;
 }
 
 TEST(Keys, ShortcutsAndAccessKeysByThePhysicalKey)
