@@ -26,7 +26,7 @@ WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-m
     binutils-mingw-w64-x86-64 googletest wine wine64 icoutils)
 # scripts/package.sh: the Debian package with debhelper, the Windows zips and
 # Windows Installer packages (wixl on a stopped clock, name-based UUIDs), and
-# their checks (lintian, a Debian 12 root for the install, diffoscope, the
+# their checks (lintian, Debian 12 and 13 roots for the install, diffoscope, the
 # desktop files' validators, Wine for the installer).
 PACKAGE_PACKAGES=(debhelper dpkg-dev lintian g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip wixl msitools faketime uuid-runtime)

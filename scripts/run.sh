@@ -9,6 +9,9 @@ cmake --preset default >/dev/null
 cmake --build --preset default --target tallix
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    # What the advice below runs, so that it works as printed: xvfb-run is in
+    # xvfb, and needs xauth, which xvfb only recommends.
+    ensure_packages xvfb xauth
     echo "No display to show the window on: run it under a virtual X server, e.g. xvfb-run -a bash scripts/run.sh" >&2
     exit 1
 fi

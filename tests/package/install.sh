@@ -1,44 +1,59 @@
 #!/usr/bin/env bash
-# Installs the .deb into a fresh Debian 12 root with apt-get, without
-# recommended packages, starts tallix there on a private Xvfb until its
-# window maps (with a Wayland session named, so that X must be chosen).
-#   install.sh DEB
+# Installs the .deb with apt-get, without recommended packages, into a fresh
+# root of each Debian release named (12 and 13 when none is), starts tallix
+# there on a private Xvfb until its window maps (with a Wayland session
+# named, so that X must be chosen), then purges it and looks for leftovers.
+#   install.sh DEB [RELEASE...]
 set -euo pipefail
 [ -n "${TALLIX_NAMESPACE:-}" ] || exec env TALLIX_NAMESPACE=1 unshare --mount --propagation private bash "$0" "$@"
 fail() { echo "FAIL: $*"; exit 1; }
 deb=$(realpath "$1")
-# The minimal root is made once (under a minute) and kept, with the
+shift
+[ $# -gt 0 ] || set -- bookworm trixie
+# Each minimal root is made once (under a minute) and kept, with the
 # packages apt fetched into it.
 cache=/var/cache/tallix-test
-mkdir -p "$cache/archives"
-if [ ! -s "$cache/bookworm.tar" ]; then
-    mmdebstrap --quiet --variant=apt bookworm "$cache/bookworm.new.tar" "deb http://deb.debian.org/debian bookworm main" \
-        "deb http://deb.debian.org/debian-security bookworm-security main"
-    mv "$cache/bookworm.new.tar" "$cache/bookworm.tar"
-fi
-# A private Xvfb, the window helpers and their cleanup; the root reaches the
+# A private Xvfb, the window helpers and their cleanup; the roots reach the
 # server through its abstract socket.
 source "$(dirname "$0")/../ui/x_session.sh"
-root=$(mktemp -d)/root
-trap 'cleanup; umount "$root/proc" 2>/dev/null || true; rm -rf --one-file-system "${root%/root}"' EXIT
-mkdir "$root"
-tar -xf "$cache/bookworm.tar" -C "$root"
-mount -t proc proc "$root/proc"
-cp /etc/resolv.conf "$root/etc/"
-cp "$deb" "$root/tmp/"
-cp "$cache/archives/"*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
+roots=$(mktemp -d)
+trap 'cleanup; umount "$roots"/*/proc 2>/dev/null || true; rm -rf --one-file-system "$roots"' EXIT
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin DEBIAN_FRONTEND=noninteractive "$@"; }
+apt_get() { in_root apt-get -y -qq "$@" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "$release: apt-get $*"; }; }
 
-in_root apt-get update -qq
-in_root apt-get install -y -qq --no-install-recommends "/tmp/${deb##*/}" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
-cp "$root/var/cache/apt/archives/"*.deb "$cache/archives/"
-! in_root dpkg-query -W -f '${Package}\n' | grep -E -- '-dev$|^(gcc|g\+\+|cpp)(-[0-9]+)?$' || fail "build tools installed"
-echo "ok: installed with $(in_root dpkg-query -W | wc -l) packages in the root"
+for release; do
+    archives=$cache/archives/$release root=$roots/$release
+    mkdir -p "$archives" "$root"
+    if [ ! -s "$cache/$release.tar" ]; then # a name of its own: other worktrees may be making it too
+        mmdebstrap --quiet --variant=apt "$release" "$cache/$release.$$.tar" "deb http://deb.debian.org/debian $release main" \
+            "deb http://deb.debian.org/debian-security $release-security main"
+        mv "$cache/$release.$$.tar" "$cache/$release.tar"
+    fi
+    tar -xf "$cache/$release.tar" -C "$root"
+    mount -t proc proc "$root/proc"
+    cp /etc/resolv.conf "$root/etc/"
+    cp "$deb" "$root/tmp/"
+    cp "$archives/"*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
 
-launch=(chroot "$root" env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" WAYLAND_DISPLAY=wayland-none XDG_SESSION_TYPE=wayland
-    tallix)
-start_app C.UTF-8
-# Qt tries Wayland first in a Wayland session and says so when, as here,
-# its plugin is missing.
-! grep -i wayland "$work/app.log" || fail "Qt went for Wayland though X was there"
-echo "ok: the installed tallix opened its window, on X with a Wayland session named"
+    # Depends names Debian 12's libqt6core6, which 13's libqt6core6t64 provides.
+    apt_get update
+    apt_get install --no-install-recommends "/tmp/${deb##*/}"
+    cp -u "$root/var/cache/apt/archives/"*.deb "$archives/"
+    rm "$root/tmp/${deb##*/}"
+    ! in_root dpkg-query -W -f '${Package}\n' | grep -E -- '-dev$|^(gcc|g\+\+|cpp)(-[0-9]+)?$' || fail "$release: build tools installed"
+    echo "ok: $release: installed with $(in_root dpkg-query -W | wc -l) packages in the root"
+
+    launch=(chroot "$root" env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" WAYLAND_DISPLAY=wayland-none XDG_SESSION_TYPE=wayland
+        tallix)
+    start_app C.UTF-8
+    # Qt tries Wayland first in a Wayland session and says so when, as here,
+    # its plugin is missing.
+    ! grep -i wayland "$work/app.log" || fail "$release: Qt went for Wayland though X was there"
+    stop_app
+    echo "ok: $release: the installed tallix opened its window, on X with a Wayland session named"
+
+    apt_get purge tallix
+    # dpkg's own records of it included (/var/lib/dpkg/info/tallix.*).
+    ! find "$root" -xdev -iname '*tallix*' | grep . || fail "$release: left after purge"
+    echo "ok: $release: purged, nothing of tallix left"
+done
