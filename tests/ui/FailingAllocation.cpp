@@ -1,4 +1,4 @@
-#include "FailingAllocation.h"
+#include "GuardSweep.h"
 
 #include <atomic>
 #include <cstdlib>

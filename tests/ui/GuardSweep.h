@@ -5,13 +5,21 @@
 // box at most (closed by the window's side of the test).
 #pragma once
 
-#include "FailingAllocation.h"
-
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+// Memory running out at a chosen moment (FailingAllocation.cpp): after
+// failAllocation(n) the n-th C++ allocation from then on fails, and those
+// after it succeed; with `from`, every allocation of that many bytes or more
+// fails too, C's malloc included where the C library lets a program take it
+// over (a toolkit that checks no small malloc would crash).
+void failAllocation(long n, std::size_t from = SIZE_MAX);
+// Whether an allocation failed since failAllocation(); the failing ends.
+bool allocationFailed();
 
 struct GuardedWindow {
     std::function<void(const std::string&)> type; // "\x1b" is Esc
