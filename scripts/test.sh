@@ -2,10 +2,10 @@
 # Builds Tallix and runs every test: a normal build, the engine and window
 # descriptions alone without a toolkit, everything again under
 # AddressSanitizer (leaks included) and UBSan, the fuzz target's corpus, then
-# the Windows front end: the 32-bit tallix.exe checked as a file (this
-# machine runs no 32-bit Windows code), and the same sources built for 64 bits
-# with their tests and the real window under Wine; then a bounded fuzzing
-# run; last the packages for users.
+# the Windows front end: the 32-bit tallix.exe checked as a file, and the
+# same sources built for 64 bits with their tests and the real window under
+# Wine; then a bounded fuzzing run; last the packages for users, the 32-bit
+# Windows one in an emulated machine (this one runs no 32-bit code).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -43,7 +43,6 @@ guest=$!
 bash tests/package/install.sh dist/tallix_*_amd64.deb
 bash tests/package/msi.sh
 bash tests/package/version.sh
-echo "== the x86 MSI in the emulated guest (run since the packages were made)"
 wait "$guest" && guest= || status=$?
 cat "$guest_log"
 exit "${status:-0}"

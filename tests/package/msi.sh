@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows downloads of dist/ (after scripts/package.sh): the win64 zip's
-# exe end to end under Wine; the x86 MSI as tables (no 32-bit code runs here);
+# exe end to end under Wine; the x86 MSI as tables (win32_guest.sh runs it);
 # the x64 MSI installed, reinstalled, upgraded, refused a downgrade, removed.
 set -euo pipefail
 fail() { echo "FAIL: $*"; exit 1; }
