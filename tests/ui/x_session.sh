@@ -62,10 +62,11 @@ stop_app() {
 # xclip's server lives on until X ends, so it must not hold our output open.
 set_clipboard() { printf "%s" "$1" | xclip -i -selection clipboard >/dev/null 2>&1; }
 
-# The clipboard text once it equals $1, or whatever it holds after 5 s (times patience).
+# The clipboard text once it equals $1, or whatever it holds after 5 s (times
+# patience) at least: counted in whole seconds, as a reading may take seconds.
 clipboard_when() {
-    local got=
-    for _ in $(seq $((50 * patience))); do got=$(xclip -o -selection clipboard 2>/dev/null || true); [ "$got" = "$1" ] && break || sleep 0.1; done
+    local got= until=$((SECONDS + 5 * patience + 1))
+    while got=$(xclip -o -selection clipboard 2>/dev/null || true); [ "$got" != "$1" ] && ((SECONDS < until)); do sleep 0.1; done
     printf '%s' "$got"
 }
 
