@@ -15,7 +15,7 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES
 # tests, which mostly wait on windows.
 found=$(mktemp -d) guest_log=$(mktemp) guest=
 trap 'rm -rf "$found" "$guest_log"; [ -z "$guest" ] || kill -- -"$guest" 2>/dev/null || true' EXIT
-setsid bash tests/package/win32_guest.sh build >"$guest_log" 2>&1 & # its own group, to stop it whole
+setsid -w bash tests/package/win32_guest.sh build >"$guest_log" 2>&1 & # its own group, to stop it whole
 guest=$!
 
 for preset in default engine-only sanitize fuzz windows windows-x64; do
@@ -38,7 +38,7 @@ echo "== packages"
 ensure_packages "${PACKAGE_PACKAGES[@]}" "${PACKAGE_TEST_PACKAGES[@]}"
 bash tests/package/check.sh
 wait "$guest" || { cat "$guest_log"; exit 1; }
-setsid bash tests/package/win32_guest.sh >"$guest_log" 2>&1 &
+setsid -w bash tests/package/win32_guest.sh >"$guest_log" 2>&1 &
 guest=$!
 bash tests/package/install.sh dist/tallix_*_amd64.deb
 bash tests/package/msi.sh
