@@ -32,3 +32,6 @@ PACKAGE_PACKAGES=(debhelper dpkg-dev lintian g++-mingw-w64-i686-posix binutils-m
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 zip wixl msitools faketime uuid-runtime)
 PACKAGE_TEST_PACKAGES=(mmdebstrap diffoscope-minimal unzip icoutils xvfb xauth xdotool x11-xkb-utils
     desktop-file-utils appstream wine wine64 x11-apps xclip x11-utils python3)
+# tests/package/win32_guest.sh: an emulated x86-64 guest (the i386
+# architecture lives in its root only) to run the 32-bit download in.
+GUEST_PACKAGES=(qemu-system-x86 mmdebstrap cpio unzip)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks the 32-bit tallix.exe without running it (this machine runs no
-# 32-bit Windows code): a PE32 GUI program that imports only system DLLs,
-# declared for Windows 7 and later (its version resource: tests/package/
-# version.sh), with its two-image icon group, and its own code free of x87 arithmetic.
+# Checks the 32-bit tallix.exe without running it (it runs only in the
+# emulated guest of tests/package/win32_guest.sh): a PE32 GUI program that
+# imports only system DLLs, declared for Windows 7 and later (its version
+# resource: tests/package/version.sh), with its two-image icon group, and its
+# own code free of x87 arithmetic.
 #   windows_exe.sh TALLIX_EXE LIBRARY...
 set -euo pipefail
 exe=$1

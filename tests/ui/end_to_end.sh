@@ -13,13 +13,13 @@ here=$(dirname "$0")
 if [ "$front_end" = qt ] && [ "${TALLIX_PRIVATE_BUS:-}" != 1 ]; then # the accessibility bus starts on demand on it
     exec timeout 170 dbus-run-session -- env TALLIX_PRIVATE_BUS=1 bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
 fi
+source "$here/x_session.sh"
 run=() launch=("$program")
 about_keys=(alt+c j) # Справка, О программе: the keys of С and О on a Latin layout
 if [ "$front_end" = win32 ]; then
-    export WINEPREFIX=$(realpath -m "$WINEPREFIX") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-    run=(timeout 60 wine) launch=(timeout 120 wine "$program") about_keys=(F10 Right Down Return)
+    export WINEPREFIX=$(realpath -m "$WINEPREFIX") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=${WINEARCH:-win64}
+    run=(timeout $((60 * patience)) wine) launch=(timeout $((120 * patience)) wine "$program") about_keys=(F10 Right Down Return)
 fi
-source "$here/x_session.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 if [ "$front_end" = win32 ]; then
     after_stop() { timeout 20 wineserver -k 2>/dev/null || true; }

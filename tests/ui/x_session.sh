@@ -3,6 +3,7 @@
 # started on it, driven with xdotool and read through the X clipboard.
 # Everything started here ends with the script.
 work=$(mktemp -d)
+patience=${TALLIX_PATIENCE:-1} # every wait's limit times this: an emulated guest runs far slower
 xvfb_pid= bell_pid= app_pid=
 after_stop() { :; } # a front end may end more than its process (Wine's server)
 cleanup() {
@@ -15,7 +16,7 @@ trap cleanup EXIT
 
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break || sleep 0.1; done
+for _ in $(seq $((100 * patience))); do [ -s "$work/display" ] && break || sleep 0.1; done
 [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
 export DISPLAY=":$(head -1 "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
@@ -26,13 +27,13 @@ xkbevd -cfg "$work/bells.cf" >/dev/null 2>&1 &
 bell_pid=$!
 
 wait_for_window() { # title pattern; prints the first visible window's id
-    for _ in $(seq 100); do xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0 || sleep 0.1; done
+    for _ in $(seq $((100 * patience))); do xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0 || sleep 0.1; done
     echo "FAIL: no window '$1'" >&2
     return 1
 }
 
 wait_until_gone() { # title pattern
-    for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && sleep 0.1 || return 0; done
+    for _ in $(seq $((50 * patience))); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && sleep 0.1 || return 0; done
     echo "FAIL: window '$1' stayed open"
     exit 1
 }
@@ -61,10 +62,11 @@ stop_app() {
 # xclip's server lives on until X ends, so it must not hold our output open.
 set_clipboard() { printf "%s" "$1" | xclip -i -selection clipboard >/dev/null 2>&1; }
 
-# The clipboard text once it equals $1, or whatever it holds after 5 s.
+# The clipboard text once it equals $1, or whatever it holds after 5 s (times
+# patience) at least: counted in whole seconds, as a reading may take seconds.
 clipboard_when() {
-    local got=
-    for _ in $(seq 50); do got=$(xclip -o -selection clipboard 2>/dev/null || true); [ "$got" = "$1" ] && break || sleep 0.1; done
+    local got= until=$((SECONDS + 5 * patience + 1))
+    while got=$(xclip -o -selection clipboard 2>/dev/null || true); [ "$got" != "$1" ] && ((SECONDS < until)); do sleep 0.1; done
     printf '%s' "$got"
 }
 
