@@ -33,13 +33,18 @@ entries=$(run wine uninstaller --list | tr -d '\r' | grep -cx '.*|||Tallix' || t
     fail "installed: $(ls "$exe" "$lnk" 2>&1), $entries uninstall entries"
 echo "ok: in a new 32-bit prefix ($((SECONDS - started)) s) the x86 MSI installed the win32 zip's tallix.exe, its shortcut, one uninstall entry"
 
-# The runner called in one place, for when its arguments change.
-bash tests/ui/end_to_end.sh win32 "$exe" layout_dump.exe tests/ui/end_to_end_cases.tsv
+# The real window's checks but the move to 144 dpi (a test program of the
+# 64-bit build), on the rows that tell a 32-bit build apart: arithmetic and
+# the comma, clicks, both boxes, the clipboard busy or not, a long text.
+rows='^(sum|half-with-comma|clicked-percent|division-by-zero-box-then-on|about-return-presses-ok|copy-takes-the-display|paste-is-a-typed-entry|long-paste-shows-its-tail|held-clipboard-copy-beeps)$'
+bash tests/ui/end_to_end.sh --front-end win32 --program "$exe" --layout-dump layout_dump.exe --cases tests/ui/cases.tsv \
+    --reader read_display.exe --holder hold_clipboard.exe --rows "$rows" --checks "cases about_place faces_and_marks decimal_caption"
 
 # A 1 MiB paste is taken whole: a digit after it is refused with a bell (the
 # entry is full), and Copy gives the text back.
 huge=$(python3 -c 'print(("1.5E-3 " + "Tallix " * 150000)[:1 << 20], end="")')
 launch=(timeout $((120 * patience)) wine "$exe") # started through env: no function
+ready() { LC_ALL=C.UTF-8 run wine read_display.exe 0 $((10 * patience)) >/dev/null; }
 start_app C.UTF-8
 set_clipboard "$huge"
 xdotool key ctrl+v type 7

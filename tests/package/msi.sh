@@ -5,15 +5,22 @@
 set -euo pipefail
 fail() { echo "FAIL: $*"; exit 1; }
 x64=$(realpath dist/tallix-*-x64.msi) x86=$(realpath dist/tallix-*-x86.msi)
-# The windows-x64 preset's layout dump, wherever its build is: ctest names it.
-dump=$(ctest --preset windows-x64 -N --show-only=json-v1 | grep -m1 -oP '"\K[^"]*/layout_dump\.exe(?=")') && [ -f "$dump" ] ||
-    fail "no layout_dump.exe built by the windows-x64 preset; scripts/test.sh builds it"
+# The windows-x64 preset's test programs, wherever its build is: ctest names them.
+tests=$(ctest --preset windows-x64 -N --show-only=json-v1)
+built() { # NAME: where that build put NAME.exe
+    local found
+    found=$(grep -m1 -oP "\"\\K[^\"]*/$1\\.exe(?=\")" <<<"$tests") && [ -f "$found" ] && echo "$found" && return
+    echo "FAIL: no $1.exe built by the windows-x64 preset; scripts/test.sh builds it" >&2 && return 1
+}
+dump=$(built layout_dump)
+reader=$(built read_display)
+holder=$(built hold_clipboard)
 source tests/ui/x_session.sh
 unzip -q dist/tallix-*-win64.zip tallix.exe -d "$work/zip"
 
 # The real window's cases on the very exe users download.
-WINEPREFIX=$work/e2e bash tests/ui/end_to_end.sh win32 "$work/zip/tallix.exe" "$dump" \
-    tests/ui/end_to_end_cases.tsv
+WINEPREFIX=$work/e2e bash tests/ui/end_to_end.sh --front-end win32 --program "$work/zip/tallix.exe" --layout-dump "$dump" \
+    --cases tests/ui/cases.tsv --reader "$reader" --holder "$holder" --checks cases
 
 # msiinfo export writes binary columns into files in the current folder.
 tables() { cd "$work" && for table in $(msiinfo tables "$1"); do msiinfo export "$1" "$table" | tr -d "\r\0" | sed "s/^/$table\t/"; done; }

@@ -1,27 +1,50 @@
 #!/usr/bin/env bash
-# Both real windows through one table, each on its own Xvfb (Qt with its own
-# session bus, Win32 under Wine): every row starts the program afresh, runs
-# its steps, and compares the clipboard and the bells; controls are found
-# where the layout dump puts them. Then what only a real window shows: the
-# About window's place, pixels, window class, screen reader, a new density.
-#   end_to_end.sh qt TALLIX LAYOUT_DUMP CASES.tsv DESKTOP_ENTRY
-#   end_to_end.sh win32 TALLIX.EXE LAYOUT_DUMP.EXE CASES.tsv [DPI_CHANGED.EXE]
+# A real window, Qt's or Win32's under Wine, on its own Xvfb, through named
+# checks. The first runs the case table: every row starts the program
+# afresh, runs its steps and compares the clipboard, the bells, the display
+# as a screen reader reads it and as it is drawn. Controls are found where
+# the layout dump puts them.
+#   end_to_end.sh --front-end qt|win32 --program TALLIX --layout-dump DUMP --cases CASES.tsv
+#       [--checks "NAME..."] [--rows REGEX]
+#       qt: --desktop-entry FILE; win32: --reader EXE --holder EXE [--dpi-mover EXE]
 # (win32: in $WINEPREFIX, made on first use.)
 set -euo pipefail
-front_end=$1 program=$2 dump=$3 cases=$4 extra=${5:-}
-here=$(dirname "$0")
-if [ "$front_end" = qt ] && [ "${TALLIX_PRIVATE_BUS:-}" != 1 ]; then # the accessibility bus starts on demand on it
-    exec timeout 170 dbus-run-session -- env TALLIX_PRIVATE_BUS=1 bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
+if [ "$2" = qt ] && [ "${TALLIX_PRIVATE_BUS:-}" != 1 ]; then # the accessibility bus starts on demand on it
+    exec dbus-run-session -- env TALLIX_PRIVATE_BUS=1 bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
 fi
+declare -A arg=([checks]= [rows]=. [desktop-entry]= [reader]= [holder]= [dpi-mover]=)
+while (($#)); do arg[${1#--}]=$2 && shift 2; done
+front_end=${arg[front-end]} program=${arg[program]} here=$(dirname "$0")
 source "$here/x_session.sh"
-run=() launch=("$program")
-about_keys=(alt+c j) # Справка, О программе: the keys of С and О on a Latin layout
-if [ "$front_end" = win32 ]; then
+fail() { echo "FAIL: $*"; exit 1; }
+
+# What differs between the front ends: how to start a program and the
+# window, read the display, hold the clipboard, open About, close a box.
+if [ "$front_end" = qt ]; then
+    checks=${arg[checks]:-"cases about_place faces_and_marks decimal_caption window_class toolkit_options announced"}
+    run=() launch=("$program") about_keys=(alt+c j) # Справка, О программе: the keys of С and О on a Latin layout
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    read_display() { /usr/bin/python3 "$here/qt/read_display.py" "$1" $((10 * patience)); }
+    hold_clipboard() { # its owner stops answering
+        printf %s "$(xclip -o -selection clipboard)" | xclip -i -selection clipboard -verbose >"$work/held" 2>&1 &
+        holder=$!
+        wait_for "owns the clipboard" grep -q '^Waiting for selection requests' "$work/held"
+        kill -STOP "$holder"
+    }
+    release_clipboard() { kill -CONT "$holder"; }
+else
+    checks=${arg[checks]:-"cases about_place faces_and_marks decimal_caption moved_to_144_dpi"}
     export WINEPREFIX=$(realpath -m "$WINEPREFIX") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=${WINEARCH:-win64}
     run=(timeout $((60 * patience)) wine) launch=(timeout $((120 * patience)) wine "$program") about_keys=(F10 Right Down Return)
-fi
-fail() { echo "FAIL: $*"; exit 1; }
-if [ "$front_end" = win32 ]; then
+    read_display() { LC_ALL=C.UTF-8 "${run[@]}" "${arg[reader]}" "$1" $((10 * patience)); } # the text passed in UTF-8
+    hold_clipboard() { # until its input ends
+        mkfifo "$work/hold"
+        "${run[@]}" "${arg[holder]}" <"$work/hold" >"$work/held" &
+        holder=$!
+        exec 5>"$work/hold"
+        wait_for "holds the clipboard" grep -q held "$work/held"
+    }
+    release_clipboard() { exec 5>&-; wait "$holder"; rm "$work/hold"; }
     after_stop() { timeout 20 wineserver -k 2>/dev/null || true; }
     if [ ! -f "$WINEPREFIX/user.reg" ]; then
         mkdir -p "$WINEPREFIX"
@@ -33,9 +56,10 @@ if [ "$front_end" = win32 ]; then
     # 96 dpi, even after a run stopped while it tried 144.
     timeout 60 wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
 fi
+ready() { local read_out; read_out=$(read_display 0) || fail "the display of a new window reads '$read_out', not 0"; }
 
 declare -A place # NAME -> numbers: "LEFT TOP WIDTH HEIGHT" in the client area at 96 dpi, and the like
-while read -r name numbers; do place[$name]=$numbers; done < <("${run[@]}" "$dump" 96 | tr -d '\r')
+while read -r name numbers; do place[$name]=$numbers; done < <("${run[@]}" "${arg[layout-dump]}" 96 | tr -d '\r')
 
 # The client area lies at the bottom of the window, inside equal borders
 # (none on Qt without a window manager): its corner on the screen.
@@ -44,143 +68,191 @@ client_corner() { # WINDOW CLIENT_WIDTH CLIENT_HEIGHT
     local border=$(((WIDTH - $2) / 2))
     echo $((X + border)) $((Y + HEIGHT - border - $3))
 }
-on_screen() { # CONTROL DX DY: that point of the control on the screen ("" for its centre)
+on_screen() { # CONTROL [DX DY]: that point of the control on the screen (its centre unless given)
     local corner=($(client_corner "$app_window" ${place[client]})) rect=(${place[$1]})
     echo $((corner[0] + rect[0] + ${2:-rect[2] / 2})) $((corner[1] + rect[1] + ${3:-rect[3] / 2}))
 }
+inside() { # CONTROL [MARGIN]: LEFT,TOP,WIDTH,HEIGHT of the control on the screen, less a margin
+    local m=${2:-0} rect=(${place[$1]})
+    echo "$(on_screen "$1" "$m" "$m" | tr ' ' ,),$((rect[2] - 2 * m)),$((rect[3] - 2 * m))"
+}
+screen_pixels() { xwd -root -silent >"$work/screen.xwd" && python3 "$here/pixels.py" "$@" "$work/screen.xwd" "${rects[@]}"; }
+settled() { # COMMAND...: its output once two runs in a row agree (a window drawing settles)
+    local last= now
+    for _ in $(seq $((50 * patience))); do
+        now=$("$@") && [ "$now" = "$last" ] && echo "$now" && return
+        last=$now && sleep 0.1
+    done
+    echo "FAIL: '$*' never settled" >&2 && return 1
+}
+drawn() { local rects=("$(inside lblReadOut)"); settled screen_pixels --digest; } # the display's pixels
 open_about() { xdotool key --delay 100 "${about_keys[@]}" && wait_for_window '^О программе Tallix$'; }
-# A box closes by its OK button; Wine's without a window manager takes a
-# click (OK centred at its bottom), not Return.
-dismiss() { # TITLE
-    local box
-    box=$(wait_for_window "^$1\$") || exit 1
-    if [ "$front_end" = win32 ]; then
-        eval "$(xdotool getwindowgeometry --shell "$box")"
-        xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 22)) click 1
-    else
-        xdotool key Return
-    fi
+dismiss() { # TITLE: its OK button, the default, pressed from the keyboard
+    xdotool windowfocus --sync "$(wait_for_window "^$1\$")" key Return
     wait_until_gone "^$1\$"
 }
+paste() { # TEXT on the clipboard, then Ctrl+V: the display reads it
+    set_clipboard "$1"
+    xdotool key "$paste_key"
+    local read_out
+    read_out=$(read_display "$1") || fail "$2: pasted '$1', the display reads '$read_out'"
+}
 
-while IFS=$'\t' read -r -u 4 name front_ends locale layout steps expected bells_expected; do
-    [[ -z "$name" || "$name" == \#* || ",$front_ends," != *",$front_end,"* ]] && continue
-    start_app "$locale" "$layout"
-    set_clipboard -
-    for step in $steps; do
-        case $step in
-        type:*) xdotool type --delay 30 "${step#type:}" ;;
-        key:*) xdotool key --delay 30 "${step#key:}" ;;
-        clip:*) set_clipboard "${step#clip:}" ;;
-        click:*) xdotool mousemove --sync $(on_screen "${step#click:}") click 1 ;;
-        drag:*) # press on one control and let go on another
-            from=${step#drag:}
-            xdotool mousemove --sync $(on_screen "${from%%:*}") mousedown 1 sleep 0.2 \
-                mousemove --sync $(on_screen "${from#*:}") sleep 0.2 mouseup 1 ;;
-        dismiss) dismiss Ошибка ;;
-        about) open_about >/dev/null ;;
-        close:*) xdotool key "${step#close:}" && wait_until_gone '^О программе Tallix$' ;;
-        esac
-        sleep 0.2
-    done
-    got=$(clipboard_when "$expected")
-    rang=$(bells)
-    stop_app
-    [ "$got" = "$expected" ] && [ "$rang" -eq "$bells_expected" ] ||
-        fail "$name gave '$got' with $rang bells, expected '$expected' with $bells_expected"
-    echo "ok: $name gives '$got' with $rang bells"
-done 4<"$cases"
+# Every row of the table for this front end.
+check_cases() {
+    local name where locale layout steps display clipboard bells got rang read_out row other now
+    while IFS=$'\t' read -r -u 4 name where locale layout steps display clipboard bells; do
+        [[ -z "$name" || "$name" == \#* || ",$where," != *",$front_end,"* || ! "$name" =~ ${arg[rows]} ]] && continue
+        display=$(printf %b "$display") clipboard=$(printf %b "$clipboard")
+        paste_key=ctrl+v && [ "$layout" = ru ] && paste_key=ctrl+Cyrillic_em
+        start_app "$locale" "$layout"
+        set_clipboard -
+        for step in $steps; do run_step "$step"; done
+        read_out=$(read_display "$display") || fail "$name: the display reads '$read_out', expected '$display'"
+        got=$(clipboard_when "$clipboard")
+        rang=$(bells)
+        [ "$got $rang" = "$clipboard $bells" ] || fail "$name gave '$got' with $rang bells, expected '$clipboard' with $bells"
+        # Drawn as the same text pasted, and otherwise than a text whose end differs.
+        row=$(drawn) other=${display%?}$([ "${display: -1}" = 1 ] && echo 2 || echo 1)
+        paste "$display" "$name" && now=$(drawn) && [ "$now" = "$row" ] || fail "$name: the display is not drawn as '$display' pasted"
+        paste "$other" "$name" && now=$(drawn) && [ "$now" != "$row" ] || fail "$name: '$display' and '$other' are drawn alike"
+        stop_app
+        echo "ok: $name gives '$got' with $rang bells, the display reads and shows '$read_out'"
+    done 4<"${arg[cases]}"
+}
+rang_since() { (($(wc -l <"$work/bells") > $1)); }
+run_step() {
+    case $1 in
+    type:*) xdotool type --delay 30 "$(printf %b "${1#type:}")" ;;
+    key:*) xdotool key --delay 30 "${1#key:}" ;;
+    clip:*) set_clipboard "$(printf %b "${1#clip:}")" ;;
+    click:*) xdotool mousemove --sync $(on_screen "${1#click:}") click 1 ;;
+    drag:*) # press on one control and let go on another
+        local from=${1#drag:}
+        xdotool mousemove --sync $(on_screen "${from%%:*}") mousedown 1 \
+            mousemove --sync $(on_screen "${from#*:}") mouseup 1 ;;
+    dismiss) dismiss Ошибка ;;
+    about) open_about >/dev/null ;;
+    close:*) xdotool key "${1#close:}" && wait_until_gone '^О программе Tallix$' && wait_for_focus ;;
+    hold) hold_clipboard && held_at=$(wc -l <"$work/bells") ;;
+    release) # once the program refused something with a bell, or gave up waiting for it
+        wait_for "a bell while the clipboard is held" rang_since "$held_at" || true
+        release_clipboard ;;
+    *) fail "no step $1" ;;
+    esac
+}
 
 # The About window opens at its offset from the main window's outer corner,
 # wherever that has moved.
-start_app C.UTF-8 # Wine writes Cyrillic titles only under a UTF-8 locale of the C library
-for corner in "120 90" "300 40"; do
-    xdotool windowmove --sync "$app_window" $corner
-    about=$(open_about) || exit 1
-    eval "$(xdotool getwindowgeometry --shell "$app_window" | sed 's/^/MAIN_/')"
-    eval "$(xdotool getwindowgeometry --shell "$about")"
-    [ "$((X - MAIN_X)) $((Y - MAIN_Y))" = "${place[aboutOffset]}" ] ||
-        fail "About window at $((X - MAIN_X)),$((Y - MAIN_Y)) from the main window at $corner, expected ${place[aboutOffset]}"
-    xdotool key Escape
-    wait_until_gone '^О программе Tallix$'
-done
-echo "ok: the About window opens at ${place[aboutOffset]} pixels from the main window, wherever it is"
+check_about_place() {
+    start_app C.UTF-8 # Wine writes Cyrillic titles only under a UTF-8 locale of the C library
+    for corner in "120 90" "300 40"; do
+        xdotool windowmove --sync "$app_window" $corner
+        about=$(open_about) || exit 1
+        eval "$(xdotool getwindowgeometry --shell "$app_window" | sed 's/^/MAIN_/')"
+        eval "$(xdotool getwindowgeometry --shell "$about")"
+        [ "$((X - MAIN_X)) $((Y - MAIN_Y))" = "${place[aboutOffset]}" ] ||
+            fail "About window at $((X - MAIN_X)),$((Y - MAIN_Y)) from the main window at $corner, expected ${place[aboutOffset]}"
+        xdotool key Escape
+        wait_until_gone '^О программе Tallix$'
+    done
+    stop_app
+    echo "ok: the About window opens at ${place[aboutOffset]} pixels from the main window, wherever it is"
+}
 
 # Button faces are the face colour. A direction override (U+202E) is drawn
 # as a mark, not obeyed; a line break, CR LF as Windows keeps text, is one
 # mark "↵" on the one line.
-xwd -root -silent >"$work/screen.xwd"
-face=$(python3 "$here/pixels.py" --colour "$work/screen.xwd" "$(on_screen cmdNum7 4 4 | tr ' ' ,)")
-[ "$face" = "${place[faceColour]}" ] || fail "a button face is $face, not ${place[faceColour]}"
-drawn_after_pasting() {
-    set_clipboard "$1"
-    xdotool key ctrl+v
-    sleep 0.5
-    xwd -id "$app_window" -silent | md5sum
+check_faces_and_marks() {
+    start_app C.UTF-8
+    local rects face marked paste_key=ctrl+v
+    rects=("$(inside cmdNum7 4 | cut -d, -f1,2)")
+    face=$(screen_pixels --colour)
+    [ "$face" = "${place[faceColour]}" ] || fail "a button face is $face, not ${place[faceColour]}"
+    paste $'\xe2\x80\xae12345\r\n67890\r\n' marks && marked=$(drawn)
+    paste $'\xef\xbf\xbd12345\xe2\x86\xb567890\xe2\x86\xb5' marks
+    [ "$(drawn)" = "$marked" ] || fail "line breaks or a direction override are not drawn as marks"
+    stop_app
+    echo "ok: button faces in the face colour; line breaks and direction overrides drawn as marks"
 }
-[ "$(drawn_after_pasting $'\xe2\x80\xae12345\r\n67890\r\n')" = "$(drawn_after_pasting $'\xef\xbf\xbd12345\xe2\x86\xb567890\xe2\x86\xb5')" ] ||
-    fail "line breaks or a direction override are not drawn as marks"
-echo "ok: button faces in the face colour; line breaks and direction overrides drawn as marks"
-stop_app
 
-if [ "$front_end" = qt ]; then
-    # Docks match a window to its desktop entry by the class in WM_CLASS.
+# The decimal key reads "," under a Russian locale, "." otherwise, and as
+# clearly as a digit: in a digit's stroke a comma darkens a fifth to a
+# quarter of the pixels a "1" does (the system's message font drew it as a
+# speck, 2 pixels of 13).
+check_decimal_caption() {
+    local rects comma one russian point
+    start_app ru_RU.UTF-8
+    rects=("$(inside cmdDec 3)" "$(inside cmdNum1 3)")
+    { read -r comma; read -r one; } < <(screen_pixels)
+    russian=$(screen_pixels --digest | sed -n 1p)
+    stop_app
     start_app en_US.UTF-8
+    point=$(screen_pixels --digest | sed -n 1p)
+    stop_app
+    [ "$russian" != "$point" ] || fail "the decimal key looks the same under a Russian and an English locale"
+    ((comma * 5 >= one)) || fail "',' has $comma dark pixels, '1' $one"
+    echo "ok: the ',' caption has $comma dark pixels, '1' has $one, and differs from '.'"
+}
+
+# Docks match a window to its desktop entry by the class in WM_CLASS.
+check_window_class() {
+    start_app en_US.UTF-8
+    local class wanted
     class=$(xprop -id "$app_window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
-    wanted=$(sed -n 's/^StartupWMClass=//p' "$extra")
+    wanted=$(sed -n 's/^StartupWMClass=//p' "${arg[desktop-entry]}")
+    stop_app
     [ -n "$class" ] && [ "$class" = "$wanted" ] || fail "the window's class is '$class', the entry's StartupWMClass '$wanted'"
-    # Qt's own options (-reverse mirrors the window, -style redraws every
-    # button) change nothing: the program hands Qt no arguments.
+    echo "ok: the window's class is the entry's StartupWMClass"
+}
+
+# Qt's own options (-reverse mirrors the window, -style redraws every
+# button) change nothing: the program hands Qt no arguments.
+check_toolkit_options() {
+    local plain
+    start_app en_US.UTF-8
     plain=$(xwd -id "$app_window" -silent | md5sum)
     stop_app
     launch=("$program" -reverse -style windows)
     start_app en_US.UTF-8
-    [ "$(xwd -id "$app_window" -silent | md5sum)" = "$plain" ] || fail "started with -reverse -style windows, the window looks different"
-    echo "ok: the window's class is the entry's StartupWMClass; Qt's options change nothing"
-    stop_app
     launch=("$program")
-    start_app ru_RU.UTF-8 us QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    timeout 30 /usr/bin/python3 "$here/qt/read_display.py" "12,5" "12,5"
-    exit
-fi
+    [ "$(xwd -id "$app_window" -silent | md5sum)" = "$plain" ] || fail "started with -reverse -style windows, the window looks different"
+    stop_app
+    echo "ok: Qt's options change nothing"
+}
 
-# Every caption reads as clearly as a digit, "," (Russian locale) too: in a
-# digit's stroke a comma darkens a fifth to a quarter of the pixels a "1"
-# does; the system's message font drew it as a speck, 2 pixels of 13.
-start_app ru_RU.UTF-8
-inside_edges() { local r=(${place[$1]}); echo "$(on_screen "$1" 3 3 | tr ' ' ,),$((r[2] - 6)),$((r[3] - 6))"; }
-xwd -root -silent >"$work/screen.xwd"
-{ read -r comma; read -r one; } < <(python3 "$here/pixels.py" "$work/screen.xwd" $(inside_edges cmdDec) $(inside_edges cmdNum1))
-stop_app
-((comma >= 8 && comma * 5 >= one)) || fail "',' has $comma dark pixels, '1' $one"
-echo "ok: the ',' caption has $comma dark pixels, '1' has $one"
-[ -n "$extra" ] || exit 0
+check_announced() { # a screen reader hears each new text
+    start_app ru_RU.UTF-8
+    /usr/bin/python3 "$here/qt/read_display.py" --announced "12,5" $((10 * patience))
+    stop_app
+}
 
 # Moved to a 144-dpi monitor, the window takes the size suggested and places
 # every control anew from the twips: its client area shows the very pixels
 # of one opened at 144 dpi.
-read -r _ width height < <("${run[@]}" "$dump" 144 | tr -d '\r' | grep '^client ')
-client_at_144() { # a digest of its pixels, once a window is that wide
-    local window corner
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --name '^Tallix$' 2>/dev/null | head -1) &&
-            eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" && ((${WIDTH:-0} > width)) && break
-        sleep 0.1
-    done
-    ((WIDTH > width)) || { echo "FAIL: the window is $WIDTH wide, not resized for 144 dpi" >&2; return 1; }
-    sleep 1 # drawn
-    corner=$(client_corner "$window" "$width" "$height" | tr ' ' ,)
-    xwd -root -silent >"$work/screen.xwd"
-    python3 "$here/pixels.py" --digest "$work/screen.xwd" "$corner,$width,$height"
+check_moved_to_144_dpi() {
+    [ -n "${arg[dpi-mover]}" ] || { echo "skipped: moved to 144 dpi, no --dpi-mover"; return; }
+    read -r _ width height < <("${run[@]}" "${arg[layout-dump]}" 144 | tr -d '\r' | grep '^client ')
+    "${run[@]}" "${arg[dpi-mover]}" &
+    local mover=$! moved native
+    moved=$(client_at_144)
+    kill "$mover" && wait "$mover" || true
+    timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+    start_app C.UTF-8
+    native=$(client_at_144)
+    stop_app
+    timeout 60 wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
+    [ "$moved" = "$native" ] || fail "moved to 144 dpi the client is drawn otherwise than opened at 144 dpi"
+    echo "ok: moved to 144 dpi, the client is drawn as one opened at 144 dpi"
 }
-timeout 60 wine "$extra" &
-checker=$!
-moved=$(client_at_144)
-wait "$checker"
-timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
-start_app C.UTF-8
-native=$(client_at_144)
-stop_app
-timeout 60 wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
-[ "$moved" = "$native" ] || fail "moved to 144 dpi the client is drawn otherwise than opened at 144 dpi"
-echo "ok: moved to 144 dpi, the client is drawn as one opened at 144 dpi"
+client_at_144() { # a digest of its pixels, once a window is that wide
+    local window
+    wait_for "a window resized for 144 dpi" wider_than "$width" && settled client_pixels
+}
+client_pixels() { xwd -root -silent >"$work/screen.xwd" && python3 "$here/pixels.py" --digest "$work/screen.xwd" "$(client_corner "$window" "$width" "$height" | tr ' ' ,),$width,$height"; }
+wider_than() {
+    window=$(xdotool search --onlyvisible --name '^Tallix$' 2>/dev/null | head -1) &&
+        eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" && ((${WIDTH:-0} > $1))
+}
+
+for check in $checks; do "check_$check"; done

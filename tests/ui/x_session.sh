@@ -6,6 +6,7 @@ work=$(mktemp -d)
 patience=${TALLIX_PATIENCE:-1} # every wait's limit times this: an emulated guest runs far slower
 xvfb_pid= bell_pid= app_pid=
 after_stop() { :; } # a front end may end more than its process (Wine's server)
+ready() { :; }      # a runner may wait for more than the window: its display reading 0
 cleanup() {
     [ -n "$app_pid" ] && stop_app
     [ -n "$bell_pid" ] && kill "$bell_pid" 2>/dev/null
@@ -26,6 +27,16 @@ printf 'Bell() shell "echo >> %s"\n' "$work/bells" >"$work/bells.cf"
 xkbevd -cfg "$work/bells.cf" >/dev/null 2>&1 &
 bell_pid=$!
 
+wait_for() { # WHAT COMMAND...: until the command succeeds, 10 s at most (times patience)
+    local what=$1
+    shift
+    for _ in $(seq $((100 * patience))); do "$@" && return 0 || sleep 0.1; done
+    echo "FAIL: waited for $what" >&2
+    return 1
+}
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$app_window" ]; }
+wait_for_focus() { wait_for "the keyboard in the window" focused; }
+
 wait_for_window() { # title pattern; prints the first visible window's id
     for _ in $(seq $((100 * patience))); do xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0 || sleep 0.1; done
     echo "FAIL: no window '$1'" >&2
@@ -38,8 +49,8 @@ wait_until_gone() { # title pattern
     exit 1
 }
 
-# start_app LOCALE [LAYOUT [ENV=VALUE...]]: the window open, focused and
-# settled, its id in $app_window.
+# start_app LOCALE [LAYOUT [ENV=VALUE...]]: the window open and focused, its
+# id in $app_window, and `ready` (the caller's) said so.
 start_app() {
     local locale=$1 layout=${2:-us}
     shift 2 || shift $#
@@ -48,7 +59,7 @@ start_app() {
     app_pid=$!
     app_window=$(wait_for_window '^Tallix$') || { cat "$work/app.log"; exit 1; }
     xdotool windowfocus --sync "$app_window"
-    sleep 0.5 # let the window settle before typing
+    ready
     : >"$work/bells"
 }
 
@@ -60,7 +71,11 @@ stop_app() {
 }
 
 # xclip's server lives on until X ends, so it must not hold our output open.
-set_clipboard() { printf "%s" "$1" | xclip -i -selection clipboard >/dev/null 2>&1; }
+# Done once the clipboard reads back the text.
+set_clipboard() {
+    printf %s "$1" | xclip -i -selection clipboard >/dev/null 2>&1
+    wait_for "the clipboard to take the text" cmp -s <(xclip -o -selection clipboard 2>/dev/null) <(printf %s "$1")
+}
 
 # The clipboard text once it equals $1, or whatever it holds after 5 s (times
 # patience) at least: counted in whole seconds, as a reading may take seconds.

@@ -1,6 +1,6 @@
 // Under Wine: the real main window, told what Windows tells a window moved to
 // a monitor of 144 dpi (its new density, and a rectangle with the client area
-// the twips give there), shown for 4 s for end_to_end.sh to compare.
+// the twips give there), shown for end_to_end.sh to compare until it ends us.
 #include "Layout.h"
 #include "win32/MainWindow.h"
 
@@ -20,13 +20,9 @@ int main()
         RECT suggested{outer.left, outer.top, outer.right + size.width - client.right,
                        outer.bottom + size.height - client.bottom};
         SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-        const DWORD until = GetTickCount() + 4000;
         MSG message;
-        while (GetTickCount() < until) {
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&message);
-            Sleep(20);
-        }
+        while (GetMessageW(&message, nullptr, 0, 0) > 0)
+            DispatchMessageW(&message);
     }
     CoUninitialize();
 }
