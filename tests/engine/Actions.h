@@ -1,7 +1,7 @@
 // Reads bytes as actions on a just-started calculator and checks after each
-// one what must always hold; the random-sequence test and the fuzz target
-// both run it. Byte 0 picks the separator; then one byte per action: a
-// character code typed as it is, or an action byte below with its own bytes.
+// one what must always hold; the fuzz target runs it. Byte 0 picks the
+// separator; then one byte per action: a character code typed as it is, or
+// an action byte below with its own bytes.
 #pragma once
 
 #include "Driver.h"
@@ -28,7 +28,7 @@ inline constexpr std::array<std::string_view, 12> edgeNumbers = {
     "1.79769313486231E+308", "-1.79769313486231E+308", "1.7976931348623157E308", "1E-320", "4.94065645841247E-324",
     "2.2250738585072E-308", "1E999", "-1E999", "99999999999999999999", "-0", "1E15", "1E-5"};
 
-// What broke after which action, or "" when every rule held throughout.
+// The rule that broke and after which action, or "" when every rule held throughout.
 inline std::string brokenRule(std::string_view input)
 {
     const auto byte = [&]() -> std::uint8_t {
@@ -64,30 +64,26 @@ inline std::string brokenRule(std::string_view input)
 
         const CalculatorState& st = s.state();
         const std::string& shown = s.display();
-        const auto broken = [&](const std::string& rule) { return rule + " after action " + std::to_string(step); };
-        if (st.OperandCount != 0 && st.OperandCount != 1)
-            return broken("OperandCount " + std::to_string(st.OperandCount));
-        if (st.PointTyped != 0 && st.PointTyped != -1)
-            return broken("PointTyped " + std::to_string(st.PointTyped));
-        if (!st.PendingOperator.empty() &&
-            std::find(operatorCaptions.begin(), operatorCaptions.end(), st.PendingOperator) == operatorCaptions.end())
-            return broken("PendingOperator " + st.PendingOperator);
-        if (!std::isfinite(st.Accumulator) || !std::isfinite(st.Operand))
-            return broken("a number not finite");
-        if (!isValidUtf8(shown))
-            return broken("a display that is not UTF-8");
         const int handlers = action == SignChange || key.handler != Handler::None;
-        if (s.effects.focusReturns - focus != handlers)
-            return broken("the focus not given back exactly once per handler");
-        if (s.effects.displayChanges - changes != (shown != before) || s.effects.lastDisplay != shown)
-            return broken("the window not told exactly the display's changes");
-
-        // A result the calculator wrote reads back as the very same text.
+        // A result the calculator wrote must read back as the very same text.
         const bool wroteResult = (key.handler == Handler::cmdOper_Click || key.handler == Handler::cmdPer_Click) && shown != before;
-        if (wroteResult) {
-            const std::optional<double> back = ReadOutToNumber(shown, st.DecimalChar);
-            if (shown == "-0" || !back || NumberToReadOut(*back, key.handler == Handler::cmdOper_Click, st.DecimalChar) != shown)
-                return broken("the result " + shown + " that does not read back");
+        const std::optional<double> back = wroteResult ? ReadOutToNumber(shown, st.DecimalChar) : std::nullopt;
+        const std::pair<bool, const char*> rules[] = {
+            {st.OperandCount == 0 || st.OperandCount == 1, "OperandCount neither 0 nor 1"},
+            {st.PointTyped == 0 || st.PointTyped == -1, "PointTyped neither 0 nor -1"},
+            {st.PendingOperator.empty() || std::ranges::count(operatorCaptions, st.PendingOperator) == 1, "PendingOperator no caption"},
+            {std::isfinite(st.Accumulator) && std::isfinite(st.Operand), "a number not finite"},
+            {isValidUtf8(shown), "a display that is not UTF-8"},
+            {s.effects.focusReturns - focus == handlers, "the focus not given back exactly once per handler"},
+            {s.effects.displayChanges - changes == (shown != before) && s.effects.lastDisplay == shown,
+             "the window not told exactly the display's changes"},
+            {!wroteResult || (shown != "-0" && back &&
+                              NumberToReadOut(*back, key.handler == Handler::cmdOper_Click, st.DecimalChar) == shown),
+             "a result that does not read back"},
+        };
+        for (const auto& [holds, rule] : rules) {
+            if (!holds)
+                return std::string(rule) + " after action " + std::to_string(step) + ", the display " + shown;
         }
     }
     return "";
