@@ -36,10 +36,11 @@ echo "fuzzing: no finding"
 # every file that states it.
 echo "== packages"
 ensure_packages "${PACKAGE_PACKAGES[@]}" "${PACKAGE_TEST_PACKAGES[@]}"
-bash tests/package/check.sh
+bash scripts/package.sh
 wait "$guest" || { cat "$guest_log"; exit 1; }
 setsid -w bash tests/package/win32_guest.sh >"$guest_log" 2>&1 &
 guest=$!
+bash tests/package/check.sh
 bash tests/package/install.sh dist/tallix_*_amd64.deb
 bash tests/package/msi.sh
 bash tests/package/version.sh

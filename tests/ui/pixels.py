@@ -1,26 +1,48 @@
-"""Reads an xwd dump of a window or the screen. For each rectangle, prints
-how many of its pixels are dark (luminance below 128 of 255); with --digest
-a digest of all its pixels; with --colour the red, green and blue of its
-first pixel.
-    pixels.py [--digest | --colour] DUMP.xwd LEFT,TOP[,WIDTH,HEIGHT]..."""
+"""Reads the screen as xwd dumps it. For each rectangle, prints how many of
+its pixels are dark (luminance below 128 of 255); with --digest a digest of
+all its pixels; with --colour the red, green and blue of its first pixel.
+With --settled, dumps the screen itself until two dumps in a row agree on
+the rectangles (a window's drawing has settled) and prints their digest.
+    pixels.py [--digest | --colour] DUMP.xwd LEFT,TOP[,WIDTH,HEIGHT]...
+    pixels.py --settled SECONDS LEFT,TOP,WIDTH,HEIGHT..."""
 import hashlib
 import struct
+import subprocess
 import sys
+import time
+
+
+def rectangles(dump, rects):
+    fields = struct.unpack(">25I", dump[:100])
+    header, byte_order, bits, line = fields[0], fields[7], fields[11], fields[12]
+    assert bits in (24, 32), f"{bits} bits per pixel"
+    start = header + 12 * fields[19]  # a 12-byte entry per colour follows the header
+    size, order = bits // 8, "little" if byte_order == 0 else "big"
+    for rect in rects:
+        left, top, width, height = (list(map(int, rect.split(","))) + [1, 1])[:4]
+        yield [int.from_bytes(dump[start + y * line + size * x:][:size], order) & 0xFFFFFF
+               for y in range(top, top + height) for x in range(left, left + width)]
+
+
+def digest(values):
+    return hashlib.md5(str(values).encode()).hexdigest()
+
 
 mode = sys.argv[1] if sys.argv[1].startswith("--") else ""
 arguments = sys.argv[1 + bool(mode):]
-dump = open(arguments[0], "rb").read()
-fields = struct.unpack(">25I", dump[:100])
-header, byte_order, bits, line = fields[0], fields[7], fields[11], fields[12]
-assert bits in (24, 32), f"{bits} bits per pixel"
-start = header + 12 * fields[19]  # a 12-byte entry per colour follows the header
-size, order = bits // 8, "little" if byte_order == 0 else "big"
-for rect in arguments[1:]:
-    left, top, width, height = (list(map(int, rect.split(","))) + [1, 1])[:4]
-    values = [int.from_bytes(dump[start + y * line + size * x:][:size], order) & 0xFFFFFF
-              for y in range(top, top + height) for x in range(left, left + width)]
+if mode == "--settled":
+    last, until = None, time.monotonic() + float(arguments[0])
+    while time.monotonic() < until:
+        now = [digest(v) for v in rectangles(subprocess.run(["xwd", "-root", "-silent"], capture_output=True).stdout, arguments[1:])]
+        if now == last:
+            print(*now, sep="\n")
+            sys.exit(0)
+        last = now
+        time.sleep(0.1)
+    sys.exit("FAIL: the screen never settled")
+for values in rectangles(open(arguments[0], "rb").read(), arguments[1:]):
     if mode == "--digest":
-        print(hashlib.md5(str(values).encode()).hexdigest())
+        print(digest(values))
     elif mode == "--colour":
         print(values[0] >> 16, values[0] >> 8 & 255, values[0] & 255)
     else:
