@@ -77,7 +77,7 @@ inside() { # CONTROL [MARGIN]: LEFT,TOP,WIDTH,HEIGHT of the control on the scree
     echo "$(on_screen "$1" "$m" "$m" | tr ' ' ,),$((rect[2] - 2 * m)),$((rect[3] - 2 * m))"
 }
 screen_pixels() { xwd -root -silent >"$work/screen.xwd" && python3 "$here/pixels.py" "$@" "$work/screen.xwd" "${rects[@]}"; }
-drawn() { python3 "$here/pixels.py" --settled $((5 * patience)) "$(inside lblReadOut)"; } # the display's pixels
+drawn() { python3 "$here/pixels.py" --settled $((20 * patience)) "$(inside lblReadOut)"; } # the display's pixels
 open_about() { xdotool key --delay 100 "${about_keys[@]}" && wait_for_window '^О программе Tallix$'; }
 dismiss() { # TITLE: its OK button, the default, pressed from the keyboard
     xdotool windowfocus --sync "$(wait_for_window "^$1\$")" key Return
@@ -240,7 +240,7 @@ check_moved_to_144_dpi() {
 client_at_144() { # a digest of its pixels, once a window is that wide
     local window
     wait_for "a window resized for 144 dpi" wider_than "$width"
-    python3 "$here/pixels.py" --settled $((5 * patience)) "$(client_corner "$window" "$width" "$height" | tr ' ' ,),$width,$height"
+    python3 "$here/pixels.py" --settled $((20 * patience)) "$(client_corner "$window" "$width" "$height" | tr ' ' ,),$width,$height"
 }
 wider_than() {
     window=$(xdotool search --onlyvisible --name '^Tallix$' 2>/dev/null | head -1) &&

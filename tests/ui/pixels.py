@@ -12,20 +12,26 @@ import sys
 import time
 
 
-def rectangles(dump, rects):
+def rows(dump, rect):
+    """The rectangle's rows of pixels as bytes, and the pixel size and byte order."""
     fields = struct.unpack(">25I", dump[:100])
     header, byte_order, bits, line = fields[0], fields[7], fields[11], fields[12]
     assert bits in (24, 32), f"{bits} bits per pixel"
     start = header + 12 * fields[19]  # a 12-byte entry per colour follows the header
-    size, order = bits // 8, "little" if byte_order == 0 else "big"
+    left, top, width, height = (list(map(int, rect.split(","))) + [1, 1])[:4]
+    size = bits // 8
+    at = [start + y * line + size * left for y in range(top, top + height)]
+    return [dump[a:a + size * width] for a in at], size, "little" if byte_order == 0 else "big"
+
+
+def rectangles(dump, rects):
     for rect in rects:
-        left, top, width, height = (list(map(int, rect.split(","))) + [1, 1])[:4]
-        yield [int.from_bytes(dump[start + y * line + size * x:][:size], order) & 0xFFFFFF
-               for y in range(top, top + height) for x in range(left, left + width)]
+        lines, size, order = rows(dump, rect)
+        yield [int.from_bytes(row[x:x + size], order) & 0xFFFFFF for row in lines for x in range(0, len(row), size)]
 
 
-def digest(values):
-    return hashlib.md5(str(values).encode()).hexdigest()
+def digest(dump, rect):
+    return hashlib.md5(b"".join(rows(dump, rect)[0])).hexdigest()
 
 
 mode = sys.argv[1] if sys.argv[1].startswith("--") else ""
@@ -33,16 +39,18 @@ arguments = sys.argv[1 + bool(mode):]
 if mode == "--settled":
     last, until = None, time.monotonic() + float(arguments[0])
     while time.monotonic() < until:
-        now = [digest(v) for v in rectangles(subprocess.run(["xwd", "-root", "-silent"], capture_output=True).stdout, arguments[1:])]
+        dump = subprocess.run(["xwd", "-root", "-silent"], capture_output=True).stdout
+        now = [digest(dump, rect) for rect in arguments[1:]]
         if now == last:
             print(*now, sep="\n")
             sys.exit(0)
         last = now
         time.sleep(0.1)
     sys.exit("FAIL: the screen never settled")
-for values in rectangles(open(arguments[0], "rb").read(), arguments[1:]):
+dump = open(arguments[0], "rb").read()
+for rect, values in zip(arguments[1:], rectangles(dump, arguments[1:])):
     if mode == "--digest":
-        print(digest(values))
+        print(digest(dump, rect))
     elif mode == "--colour":
         print(values[0] >> 16, values[0] >> 8 & 255, values[0] & 255)
     else:
