@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows downloads of dist/ (after scripts/package.sh): the win64 zip's
-# exe end to end under Wine; the x86 MSI as tables (no 32-bit code runs here);
+# exe end to end under Wine; the x86 MSI as tables, against the x64 one;
 # the x64 MSI installed, reinstalled, upgraded, refused a downgrade, removed.
 set -euo pipefail
 fail() { echo "FAIL: $*"; exit 1; }
@@ -32,12 +32,7 @@ unplatformed() { awk -F'\t' -v OFS='\t' '$1 ~ /^(Component|File)$/ { $5 = "" } $
 differ=$(diff -a <(unplatformed "$x64_tables") <(unplatformed "$x86_tables")) || fail "the x86 package differs from the x64 one in: $differ"
 codes=$(printf '%s\n' "$x64_tables" "$x86_tables" | grep -P '^(Property\tProductCode|_SummaryInformation\t9)\t' | cut -f3 | sort -u)
 [ "$(wc -l <<<"$codes")" = 4 ] || fail "x86 and x64 share a product or package code: $codes"
-for row in 'Component\tTallix\t\S+\tINSTALLDIR\t0\t' "File\ttallix.exe\tTallix\ttallix.exe\t$(unzip -p dist/tallix-*-win32.zip tallix.exe | wc -c)\t" \
-    '_SummaryInformation\t7\tIntel;1049$' 'LaunchCondition\tNOT WIX_DOWNGRADE_DETECTED\tУже установлена более новая' \
-    'Shortcut\tStartMenu\t(\S*\t){4}\tКалькулятор'; do
-    grep -qP "^$row" <<<"$x86_tables" || fail "the x86 package has no row $row"
-done
-echo "ok: the x86 package is the x64 one but for a 32-bit component, its exe and its codes; Russian texts kept"
+echo "ok: the x86 package is the x64 one but for what the platform changes and its own codes (the emulated guest installs it)"
 
 # winemenubuilder would mirror the shortcut into this machine's own menus.
 export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
