@@ -105,7 +105,8 @@ check_cases() {
         rang=$(bells)
         [ "$got $rang" = "$clipboard $bells" ] || fail "$name gave '$got' with $rang bells, expected '$clipboard' with $bells"
         # Drawn as the same text pasted, and otherwise than a text whose end differs.
-        row=$(drawn) other=${display%?}$([ "${display: -1}" = 1 ] && echo 2 || echo 1)
+        row=$(drawn)
+        other=${display%?}$([ "${display: -1}" = 1 ] && echo 2 || echo 1)
         paste "$display" "$name" && now=$(drawn) && [ "$now" = "$row" ] || fail "$name: the display is not drawn as '$display' pasted"
         paste "$other" "$name" && now=$(drawn) && [ "$now" != "$row" ] || fail "$name: '$display' and '$other' are drawn alike"
         stop_app

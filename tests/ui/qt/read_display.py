@@ -30,6 +30,7 @@ def display():
 
 
 def read_until(expected, seconds):
+    """Whether the display came to read EXPECTED, and what it read last."""
     text, until = None, time.monotonic() + seconds
     while time.monotonic() < until:
         try:  # a window just closed may linger on the bus
@@ -39,8 +40,7 @@ def read_until(expected, seconds):
         except Exception:
             pass
         time.sleep(0.1)
-    print(text, end="")
-    return text == expected
+    return text == expected, text
 
 
 def announced(keys, seconds):
@@ -67,4 +67,6 @@ def announced(keys, seconds):
 if __name__ == "__main__":
     if sys.argv[1] == "--announced":
         sys.exit(not announced(sys.argv[2], float(sys.argv[3])))
-    sys.exit(not read_until(sys.argv[1], float(sys.argv[2])))
+    matched, text = read_until(sys.argv[1], float(sys.argv[2]))
+    print(text, end="")
+    sys.exit(not matched)
