@@ -51,9 +51,10 @@ version() { timeout 60 wine reg query "HKLM\\Software\\Microsoft\\Windows\\Curre
 while read -r step package status installed; do
     code=0
     timeout 120 wine msiexec /i "$package" /qn || code=$?
+    timeout 20 wineserver -w # the installer service may still be rolling back a refused install
     # An exit status keeps the low byte of Windows' code (1603, install failed).
-    [ "$code" = $((status & 255)) ] && [ "$(entries)" = 1 ] && [ "$(version)" = "$installed" ] ||
-        fail "$step: msiexec gave $code, $(entries) entries, version $(version)"
+    found="$code $(entries) $(version)"
+    [ "$found" = "$((status & 255)) 1 $installed" ] || fail "$step: msiexec gave, entries, version: $found"
     cmp -s "$exe" "$work/zip/tallix.exe" && [ -s "$lnk" ] || fail "$step: no tallix.exe or Start-menu shortcut"
     echo "ok: $step: exit $code, one Tallix entry, version $installed, tallix.exe and its shortcut"
 done <<END
