@@ -38,18 +38,19 @@ echo "ok: in a new 32-bit prefix ($((SECONDS - started)) s) the x86 MSI installe
 # busy then free; a long text follows.
 rows='^(half-with-comma|clicked-percent|division-by-zero-box-then-on|about-return-presses-ok|held-clipboard-copy-beeps)$'
 bash tests/ui/end_to_end.sh --front-end win32 --program "$exe" --layout-dump layout_dump.exe --cases tests/ui/cases.tsv \
-    --reader read_display.exe --holder hold_clipboard.exe --rows "$rows" --checks cases
+    --other-program other_program.exe --rows "$rows" --checks cases
 
 # A 1 MiB paste is taken whole: a digit after it is refused with a bell (the
 # entry is full), and Copy gives the text back.
 huge=$(python3 -c 'print(("1.5E-3 " + "Tallix " * 150000)[:1 << 20], end="")')
 launch=(timeout $((120 * patience)) wine "$exe") # started through env: no function
-ready() { LC_ALL=C.UTF-8 run wine read_display.exe 0 $((10 * patience)) >/dev/null; }
+other() { LC_ALL=C.UTF-8 run wine other_program.exe "$@"; }
+ready() { other read 0 $((10 * patience)) >/dev/null; }
 start_app C.UTF-8
-set_clipboard "$huge"
+printf %s "$huge" | other put
 xdotool key ctrl+v type 7
 for _ in $(seq $((100 * patience))); do [ -s "$work/bells" ] && break || sleep 0.1; done
-set_clipboard -
+printf %s - | other put
 xdotool key ctrl+c
 [ "$(clipboard_when "$huge")" = "$huge" ] && [ "$(bells)" = 1 ] || fail "a 1 MiB paste is not copied back whole with one bell"
 stop_app

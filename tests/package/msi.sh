@@ -13,14 +13,13 @@ built() { # NAME: where that build put NAME.exe
     echo "FAIL: no $1.exe built by the windows-x64 preset; scripts/test.sh builds it" >&2 && return 1
 }
 dump=$(built layout_dump)
-reader=$(built read_display)
-holder=$(built hold_clipboard)
+other=$(built other_program)
 source tests/ui/x_session.sh
 unzip -q dist/tallix-*-win64.zip tallix.exe -d "$work/zip"
 
 # The real window's cases on the very exe users download.
 WINEPREFIX=$work/e2e bash tests/ui/end_to_end.sh --front-end win32 --program "$work/zip/tallix.exe" --layout-dump "$dump" \
-    --cases tests/ui/cases.tsv --reader "$reader" --holder "$holder" --checks cases
+    --cases tests/ui/cases.tsv --other-program "$other" --checks cases
 
 # msiinfo export writes binary columns into files in the current folder.
 tables() { cd "$work" && for table in $(msiinfo tables "$1"); do msiinfo export "$1" "$table" | tr -d "\r\0" | sed "s/^/$table\t/"; done; }

@@ -46,7 +46,7 @@ trap 'rm -rf "$work"; [ -z "${qemu:-}" ] || kill "$qemu" 2>/dev/null || true' EX
 mkdir -p "$work/tallix/dist"
 cp -r tests "$work/tallix/"
 cp dist/tallix-*-x86.msi "$work/tallix/dist/"
-cp build/windows/tests/{layout_dump,read_display,hold_clipboard}.exe "$work/tallix/"
+cp build/windows/tests/{layout_dump,other_program}.exe "$work/tallix/"
 unzip -p dist/tallix-*-win32.zip tallix.exe | sha256sum >"$work/tallix/win32-zip-exe.sha256"
 truncate -s "$(cat "$guest/root-size")" "$guest/initrd"
 (cd "$work" && find tallix -print0 | cpio --null --create --format=newc --quiet) >>"$guest/initrd"

@@ -6,13 +6,13 @@
 # the layout dump puts them.
 #   end_to_end.sh --front-end qt|win32 --program TALLIX --layout-dump DUMP --cases CASES.tsv
 #       [--checks "NAME..."] [--rows REGEX]
-#       qt: --desktop-entry FILE; win32: --reader EXE --holder EXE [--dpi-mover EXE]
+#       qt: --desktop-entry FILE; win32: --other-program EXE [--dpi-mover EXE]
 # (win32: in $WINEPREFIX, made on first use.)
 set -euo pipefail
 if [ "$2" = qt ] && [ "${TALLIX_PRIVATE_BUS:-}" != 1 ]; then # the accessibility bus starts on demand on it
     exec dbus-run-session -- env TALLIX_PRIVATE_BUS=1 bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
 fi
-declare -A arg=([checks]= [rows]=. [desktop-entry]= [reader]= [holder]= [dpi-mover]=)
+declare -A arg=([checks]= [rows]=. [desktop-entry]= [other-program]= [dpi-mover]=)
 while (($#)); do arg[${1#--}]=$2 && shift 2; done
 front_end=${arg[front-end]} program=${arg[program]} here=$(dirname "$0")
 source "$here/x_session.sh"
@@ -36,10 +36,12 @@ else
     checks=${arg[checks]:-"cases about_place faces_and_marks decimal_caption moved_to_144_dpi"}
     export WINEPREFIX=$(realpath -m "$WINEPREFIX") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=${WINEARCH:-win64}
     run=(timeout $((60 * patience)) wine) launch=(timeout $((120 * patience)) wine "$program") about_keys=(F10 Right Down Return)
-    read_display() { LC_ALL=C.UTF-8 "${run[@]}" "${arg[reader]}" "$1" $((10 * patience)); } # the text passed in UTF-8
+    other() { LC_ALL=C.UTF-8 "${run[@]}" "${arg[other-program]}" "$@"; } # texts passed in UTF-8
+    read_display() { other read "$1" $((10 * patience)); }
+    set_clipboard() { printf %s "$1" | other put; }
     hold_clipboard() { # until its input ends
         mkfifo "$work/hold"
-        "${run[@]}" "${arg[holder]}" <"$work/hold" >"$work/held" &
+        other hold <"$work/hold" >"$work/held" &
         holder=$!
         exec 5>"$work/hold"
         wait_for "holds the clipboard" grep -q held "$work/held"
