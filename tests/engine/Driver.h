@@ -7,32 +7,11 @@
 #include "Calculator.h"
 #include "KeyTable.h"
 
-#include <array>
-#include <charconv>
 #include <new>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-namespace tallix {
-
-// A failing comparison names the fields: {Accumulator 12, Operand 0, ...}.
-inline void PrintTo(const CalculatorState& s, std::ostream* os)
-{
-    const auto number = [](double value) {
-        std::array<char, 32> text{};
-        return std::string(text.data(), std::to_chars(text.data(), text.data() + text.size(), value).ptr);
-    };
-    constexpr const char* inputWords[] = {"NUMS", "OPS", "CE", "NONE"};
-    *os << "{Accumulator " << number(s.Accumulator) << ", Operand " << number(s.Operand) << ", OperandCount "
-        << s.OperandCount << ", PendingOperator \"" << s.PendingOperator << "\", InputState "
-        << inputWords[static_cast<int>(s.InputState)] << ", PointTyped " << s.PointTyped << ", DecimalChar \""
-        << s.DecimalChar << "\"}";
-}
-
-} // namespace tallix
 
 namespace tallix::testing {
 

@@ -2,7 +2,8 @@
 # Installs the .deb with apt-get, without recommended packages, into a fresh
 # root of each Debian release named (12 and 13 when none is), starts tallix
 # there on a private Xvfb until its window maps (with a Wayland session
-# named, so that X must be chosen), then purges it and looks for leftovers.
+# named, so that X must be chosen) and with no display it can open, then
+# purges it and looks for leftovers.
 #   install.sh DEB [RELEASE...]
 set -euo pipefail
 [ -n "${TALLIX_NAMESPACE:-}" ] || exec env TALLIX_NAMESPACE=1 unshare --mount --propagation private bash "$0" "$@"
@@ -51,6 +52,13 @@ for release; do
     ! grep -i wayland "$work/app.log" || fail "$release: Qt went for Wayland though X was there"
     stop_app
     echo "ok: $release: the installed tallix opened its window, on X with a Wayland session named"
+    for display in "" DISPLAY=:199; do # none, or one that cannot be opened: one line that names it, status 1
+        said=$(in_root $display timeout 20 tallix 2>&1) && status=0 || status=$?
+        name=${display#DISPLAY=} && name=${name:+«$name»}
+        [ "$status $(wc -l <<<"$said")" = "1 1" ] && grep -qF -- "${name:-DISPLAY}" <<<"$said" ||
+            fail "$release: with '$display' tallix ended with $status and said: $said"
+    done
+    echo "ok: $release: without a display tallix says so in a line: $said"
 
     apt_get purge tallix
     # dpkg's own records of it included (/var/lib/dpkg/info/tallix.*).

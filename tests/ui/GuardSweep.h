@@ -1,8 +1,7 @@
-// The guard tests of both front ends: every allocation of a toolkit
-// callback is made to fail in turn, one per run of the callback, in the real
-// window; the window stays up, the display shows the state before the
-// callback or after it, the next key works, and a failure is told in one
-// box at most (closed by the window's side of the test).
+// The guard tests of both front ends: each allocation of a toolkit callback
+// fails in turn, one per run; the window stays up, shows the display from
+// before the callback or after it, takes the next key, and tells a failure
+// in one box at most (which the window's side of the test closes).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,11 +11,10 @@
 #include <string>
 #include <vector>
 
-// Memory running out at a chosen moment (FailingAllocation.cpp): after
-// failAllocation(n) the n-th C++ allocation from then on fails, and those
-// after it succeed; with `from`, every allocation of that many bytes or more
-// fails too, C's malloc included where the C library lets a program take it
-// over (a toolkit that checks no small malloc would crash).
+// Memory running out (FailingAllocation.cpp): the n-th C++ allocation from
+// now fails, those after it succeed; every one of `from` bytes or more fails
+// too, C's malloc included where glibc lets us take it over (not small ones:
+// a toolkit may not check them).
 void failAllocation(long n, std::size_t from = SIZE_MAX);
 // Whether an allocation failed since failAllocation(); the failing ends.
 bool allocationFailed();

@@ -5,23 +5,23 @@
 # as a screen reader reads it and as it is drawn. Controls are found where
 # the layout dump puts them.
 #   end_to_end.sh --front-end qt|win32 --program TALLIX --layout-dump DUMP --cases CASES.tsv
-#       [--checks "NAME..."] [--rows REGEX]
+#       [--checks "NAME..."] [--where TAG (the rows tagged so, not the front end's)]
 #       qt: --desktop-entry FILE; win32: --other-program EXE [--dpi-mover EXE]
 # (win32: in $WINEPREFIX, made on first use.)
 set -euo pipefail
 if [ "$2" = qt ] && [ "${TALLIX_PRIVATE_BUS:-}" != 1 ]; then # the accessibility bus starts on demand on it
     exec dbus-run-session -- env TALLIX_PRIVATE_BUS=1 bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
 fi
-declare -A arg=([checks]= [rows]=. [desktop-entry]= [other-program]= [dpi-mover]=)
+declare -A arg=([checks]= [where]= [desktop-entry]= [other-program]= [dpi-mover]=)
 while (($#)); do arg[${1#--}]=$2 && shift 2; done
-front_end=${arg[front-end]} program=${arg[program]} here=$(dirname "$0")
+front_end=${arg[front-end]} program=${arg[program]} here=$(dirname "$0") && arg[where]=${arg[where]:-$front_end}
 source "$here/x_session.sh"
 fail() { echo "FAIL: $*"; exit 1; }
 
 # What differs between the front ends: how to start a program and the
 # window, read the display, hold the clipboard, open About, close a box.
 if [ "$front_end" = qt ]; then
-    checks=${arg[checks]:-"cases about_place faces_and_marks decimal_caption window_class toolkit_options announced"}
+    checks=${arg[checks]:-"cases about_place faces_and_marks decimal_caption identity announced"}
     run=() launch=("$program") about_keys=(alt+c j) # Справка, О программе: the keys of С and О on a Latin layout
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     read_display() { /usr/bin/python3 "$here/qt/read_display.py" "$1" $((10 * patience)); }
@@ -79,7 +79,7 @@ inside() { # CONTROL [MARGIN]: LEFT,TOP,WIDTH,HEIGHT of the control on the scree
     echo "$(on_screen "$1" "$m" "$m" | tr ' ' ,),$((rect[2] - 2 * m)),$((rect[3] - 2 * m))"
 }
 screen_pixels() { xwd -root -silent >"$work/screen.xwd" && python3 "$here/pixels.py" "$@" "$work/screen.xwd" "${rects[@]}"; }
-drawn() { python3 "$here/pixels.py" --settled $((20 * patience)) "$(inside lblReadOut)"; } # the display's pixels
+drawn() { python3 "$here/pixels.py" --settled $((20 * patience)) "$(inside "${1:-lblReadOut}" "${2:-0}")"; } # a digest
 open_about() { xdotool key --delay 100 "${about_keys[@]}" && wait_for_window '^О программе Tallix$'; }
 dismiss() { # TITLE: its OK button, the default, pressed from the keyboard
     xdotool windowfocus --sync "$(wait_for_window "^$1\$")" key Return
@@ -96,7 +96,7 @@ paste() { # TEXT on the clipboard, then Ctrl+V: the display reads it
 check_cases() {
     local name where locale layout steps display clipboard bells got rang read_out row other now
     while IFS=$'\t' read -r -u 4 name where locale layout steps display clipboard bells; do
-        [[ -z "$name" || "$name" == \#* || ",$where," != *",$front_end,"* || ! "$name" =~ ${arg[rows]} ]] && continue
+        [[ -z "$name" || "$name" == \#* || ",$where," != *",${arg[where]},"* ]] && continue
         display=$(printf %b "$display") clipboard=$(printf %b "$clipboard")
         paste_key=ctrl+v && [ "$layout" = ru ] && paste_key=ctrl+Cyrillic_em
         start_app "$locale" "$layout"
@@ -176,44 +176,34 @@ check_faces_and_marks() {
 # quarter of the pixels a "1" does (the system's message font drew it as a
 # speck, 2 pixels of 13).
 check_decimal_caption() {
-    local rects comma one russian point
+    local rects comma one russian
     start_app ru_RU.UTF-8
     rects=("$(inside cmdDec 3)" "$(inside cmdNum1 3)")
     { read -r comma; read -r one; } < <(screen_pixels)
-    russian=$(screen_pixels --digest | sed -n 1p)
+    russian=$(drawn cmdDec 3)
     stop_app
     start_app en_US.UTF-8
-    point=$(screen_pixels --digest | sed -n 1p)
+    [ "$(drawn cmdDec 3)" != "$russian" ] || fail "the decimal key looks the same under a Russian and an English locale"
     stop_app
-    [ "$russian" != "$point" ] || fail "the decimal key looks the same under a Russian and an English locale"
     ((comma * 5 >= one)) || fail "',' has $comma dark pixels, '1' $one"
     echo "ok: the ',' caption has $comma dark pixels, '1' has $one, and differs from '.'"
 }
 
-# Docks match a window to its desktop entry by the class in WM_CLASS.
-check_window_class() {
+# Docks match a window to its desktop entry by the class in WM_CLASS; Qt's
+# own options (-reverse mirrors the window, -style redraws every button)
+# change nothing: the program hands Qt no arguments.
+check_identity() {
+    local class plain
     start_app en_US.UTF-8
-    local class wanted
     class=$(xprop -id "$app_window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
-    wanted=$(sed -n 's/^StartupWMClass=//p' "${arg[desktop-entry]}")
-    stop_app
-    [ -n "$class" ] && [ "$class" = "$wanted" ] || fail "the window's class is '$class', the entry's StartupWMClass '$wanted'"
-    echo "ok: the window's class is the entry's StartupWMClass"
-}
-
-# Qt's own options (-reverse mirrors the window, -style redraws every
-# button) change nothing: the program hands Qt no arguments.
-check_toolkit_options() {
-    local plain
-    start_app en_US.UTF-8
     plain=$(xwd -id "$app_window" -silent | md5sum)
     stop_app
+    grep -qx "StartupWMClass=$class" "${arg[desktop-entry]}" || fail "the window's class '$class' is not the entry's StartupWMClass"
     launch=("$program" -reverse -style windows)
     start_app en_US.UTF-8
-    launch=("$program")
     [ "$(xwd -id "$app_window" -silent | md5sum)" = "$plain" ] || fail "started with -reverse -style windows, the window looks different"
     stop_app
-    echo "ok: Qt's options change nothing"
+    echo "ok: the window's class is the entry's StartupWMClass; Qt's options change nothing"
 }
 
 check_announced() { # a screen reader hears each new text
@@ -227,27 +217,19 @@ check_announced() { # a screen reader hears each new text
 # of one opened at 144 dpi.
 check_moved_to_144_dpi() {
     [ -n "${arg[dpi-mover]}" ] || { echo "skipped: moved to 144 dpi, no --dpi-mover"; return; }
-    read -r _ width height < <("${run[@]}" "${arg[layout-dump]}" 144 | tr -d '\r' | grep '^client ')
-    "${run[@]}" "${arg[dpi-mover]}" &
-    local mover=$! moved native
-    moved=$(client_at_144)
-    kill "$mover" && wait "$mover" || true
+    local moved started=("${launch[@]}") size=($("${run[@]}" "${arg[layout-dump]}" 144 | tr -d '\r' | grep '^client '))
+    launch=("${run[@]}" "${arg[dpi-mover]}") && start_app C.UTF-8 && moved=$(client_at_144) && stop_app
     timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
-    start_app C.UTF-8
-    native=$(client_at_144)
+    launch=("${started[@]}") && start_app C.UTF-8
+    [ "$(client_at_144)" = "$moved" ] || fail "moved to 144 dpi the client is drawn otherwise than opened at 144 dpi"
     stop_app
     timeout 60 wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
-    [ "$moved" = "$native" ] || fail "moved to 144 dpi the client is drawn otherwise than opened at 144 dpi"
     echo "ok: moved to 144 dpi, the client is drawn as one opened at 144 dpi"
 }
-client_at_144() { # a digest of its pixels, once a window is that wide
-    local window
-    wait_for "a window resized for 144 dpi" wider_than "$width"
-    python3 "$here/pixels.py" --settled $((20 * patience)) "$(client_corner "$window" "$width" "$height" | tr ' ' ,),$width,$height"
+client_at_144() { # a digest of its pixels, once the window is that wide
+    wait_for "a window resized for 144 dpi" wider_than "${size[1]}"
+    python3 "$here/pixels.py" --settled $((20 * patience)) "$(client_corner "$app_window" "${size[@]:1}" | tr ' ' ,),${size[1]},${size[2]}"
 }
-wider_than() {
-    window=$(xdotool search --onlyvisible --name '^Tallix$' 2>/dev/null | head -1) &&
-        eval "$(xdotool getwindowgeometry --shell "$window" 2>/dev/null)" && ((${WIDTH:-0} > $1))
-}
+wider_than() { eval "$(xdotool getwindowgeometry --shell "$app_window")" && ((WIDTH > $1)); }
 
 for check in $checks; do "check_$check"; done

@@ -1,9 +1,9 @@
 """Reads the screen as xwd dumps it. For each rectangle, prints how many of
-its pixels are dark (luminance below 128 of 255); with --digest a digest of
-all its pixels; with --colour the red, green and blue of its first pixel.
-With --settled, dumps the screen itself until two dumps in a row agree on
-the rectangles (a window's drawing has settled) and prints their digest.
-    pixels.py [--digest | --colour] DUMP.xwd LEFT,TOP[,WIDTH,HEIGHT]...
+its pixels are dark (luminance below 128 of 255); with --colour the red,
+green and blue of its first pixel. With --settled, dumps the screen itself
+until two dumps in a row agree on the rectangles (a window's drawing has
+settled) and prints a digest of each.
+    pixels.py [--colour] DUMP.xwd LEFT,TOP[,WIDTH,HEIGHT]...
     pixels.py --settled SECONDS LEFT,TOP,WIDTH,HEIGHT..."""
 import hashlib
 import struct
@@ -49,9 +49,7 @@ if mode == "--settled":
     sys.exit("FAIL: the screen never settled")
 dump = open(arguments[0], "rb").read()
 for rect, values in zip(arguments[1:], rectangles(dump, arguments[1:])):
-    if mode == "--digest":
-        print(digest(dump, rect))
-    elif mode == "--colour":
+    if mode == "--colour":
         print(values[0] >> 16, values[0] >> 8 & 255, values[0] & 255)
     else:
         print(sum(0.299 * (v >> 16 & 255) + 0.587 * (v >> 8 & 255) + 0.114 * (v & 255) < 128 for v in values))

@@ -37,25 +37,16 @@ wait_for() { # WHAT COMMAND...: until the command succeeds, 10 s at most (times 
 focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$app_window" ]; }
 wait_for_focus() { wait_for "the keyboard in the window" focused; }
 
-wait_for_window() { # title pattern; prints the first visible window's id
-    for _ in $(seq $((100 * patience))); do xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep . && return 0 || sleep 0.1; done
-    echo "FAIL: no window '$1'" >&2
-    return 1
-}
+window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; } # a title pattern
+wait_for_window() { wait_for "a window '$1'" window_named "$1"; } # prints its id
+gone() { ! window_named "$1" >/dev/null; }
+wait_until_gone() { wait_for "window '$1' to close" gone "$1" || exit 1; }
 
-wait_until_gone() { # title pattern
-    for _ in $(seq $((50 * patience))); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && sleep 0.1 || return 0; done
-    echo "FAIL: window '$1' stayed open"
-    exit 1
-}
-
-# start_app LOCALE [LAYOUT [ENV=VALUE...]]: the window open and focused, its
-# id in $app_window, and `ready` (the caller's) said so.
+# start_app LOCALE [LAYOUT]: the window open and focused, its id in
+# $app_window, and `ready` (the caller's) said so.
 start_app() {
-    local locale=$1 layout=${2:-us}
-    shift 2 || shift $#
-    setxkbmap -layout "$layout"
-    env LC_ALL="$locale" "$@" "${launch[@]}" >"$work/app.log" 2>&1 &
+    setxkbmap -layout "${2:-us}"
+    LC_ALL=$1 "${launch[@]}" >"$work/app.log" 2>&1 &
     app_pid=$!
     app_window=$(wait_for_window '^Tallix$') || { cat "$work/app.log"; exit 1; }
     xdotool windowfocus --sync "$app_window"
@@ -81,7 +72,7 @@ set_clipboard() {
 # patience) at least: counted in whole seconds, as a reading may take seconds.
 clipboard_when() {
     local got= until=$((SECONDS + 5 * patience + 1))
-    while got=$(xclip -o -selection clipboard 2>/dev/null || true); [ "$got" != "$1" ] && ((SECONDS < until)); do sleep 0.1; done
+    while got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true); [ "$got" != "$1" ] && ((SECONDS < until)); do sleep 0.1; done
     printf '%s' "$got"
 }
 

@@ -1,9 +1,9 @@
-// Another program beside Tallix under Wine:
+// Another program beside Tallix under Wine, in UTF-8 both ways:
 //   read EXPECTED SECONDS  reads the display as a screen reader does (WM_GETTEXT)
-//                          until it reads EXPECTED; prints what it read last in UTF-8
-//   put                    puts its input, UTF-8, on the clipboard as a Windows
-//                          program does: Tallix sees it at once, whereas Wine takes
-//                          a text from the X clipboard a moment after X has it
+//                          until it reads EXPECTED; prints what it read last
+//   put                    puts its input on the clipboard as a Windows program
+//                          does: Tallix sees it at once, where Wine takes a text
+//                          from the X clipboard a moment after X has it
 //   hold                   holds the clipboard open, as a clipboard manager or a
 //                          remote desktop may, until its input ends; says "held"
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -24,23 +25,16 @@ std::wstring displayText()
 
 std::string input()
 {
-    std::string text;
-    char part[4096];
-    for (DWORD count; ReadFile(GetStdHandle(STD_INPUT_HANDLE), part, sizeof part, &count, nullptr) && count;)
-        text.append(part, count);
-    return text;
+    std::string text(1 << 16, '\0');
+    for (DWORD count, at = 0; ReadFile(GetStdHandle(STD_INPUT_HANDLE), text.data() + at, 1 << 16, &count, nullptr) && count;)
+        text.resize((at += count) + (1 << 16));
+    return text.c_str();
 }
 
-void write(const std::string& text)
+void write(std::string_view text)
 {
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-}
-
-void openClipboard()
-{
-    while (!OpenClipboard(nullptr))
-        Sleep(10);
 }
 
 } // namespace
@@ -50,34 +44,28 @@ int main()
     int count = 0;
     wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
     const std::wstring mode = count > 1 ? args[1] : L"";
+    while (mode != L"read" && !OpenClipboard(nullptr))
+        Sleep(10);
     if (mode == L"read" && count == 4) {
-        const std::wstring expected = args[2];
         std::wstring text;
-        for (DWORD start = GetTickCount(); (text = displayText()) != expected && GetTickCount() - start < _wtoi(args[3]) * 1000u;)
+        for (DWORD start = GetTickCount(); (text = displayText()) != args[2] && GetTickCount() - start < _wtoi(args[3]) * 1000u;)
             Sleep(100);
-        std::string utf8(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+        std::string utf8(text.size() * 3, '\0');
+        utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
         write(utf8);
-        return text == expected ? 0 : 1;
+        return text == args[2] ? 0 : 1;
     }
     if (mode == L"put") {
         const std::string utf8 = input();
-        const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (units + 1) * sizeof(wchar_t));
-        auto* text = static_cast<wchar_t*>(GlobalLock(memory));
-        text[MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text, units)] = L'\0';
+        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (utf8.size() + 1) * sizeof(wchar_t));
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), static_cast<wchar_t*>(GlobalLock(memory)), static_cast<int>(utf8.size()));
         GlobalUnlock(memory);
-        openClipboard();
-        const bool put = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
-        return put ? 0 : 1;
+        return EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory) && CloseClipboard() ? 0 : 1;
     }
     if (mode == L"hold") {
-        openClipboard();
         write("held\n");
         input();
-        CloseClipboard();
-        return 0;
+        return CloseClipboard() ? 0 : 1;
     }
     return 2;
 }
