@@ -40,7 +40,7 @@ bash tests/ui/end_to_end.sh --front-end win32 --program "$exe" --layout-dump lay
 # A 1 MiB paste is taken whole: a digit after it is refused with a bell (the
 # entry is full), and Copy gives the text back.
 huge=$(python3 -c 'print(("1.5E-3 " + "Tallix " * 150000)[:1 << 20], end="")')
-launch=(timeout $((120 * patience)) wine "$exe") # started through env: no function
+launch=(timeout $((120 * patience)) wine "$exe")
 other() { LC_ALL=C.UTF-8 run wine other_program.exe "$@"; }
 ready() { other read 0 $((10 * patience)) >/dev/null; }
 start_app C.UTF-8

@@ -201,6 +201,7 @@ check_identity() {
     grep -qx "StartupWMClass=$class" "${arg[desktop-entry]}" || fail "the window's class '$class' is not the entry's StartupWMClass"
     launch=("$program" -reverse -style windows)
     start_app en_US.UTF-8
+    launch=("$program")
     [ "$(xwd -id "$app_window" -silent | md5sum)" = "$plain" ] || fail "started with -reverse -style windows, the window looks different"
     stop_app
     echo "ok: the window's class is the entry's StartupWMClass; Qt's options change nothing"

@@ -72,7 +72,7 @@ set_clipboard() {
 # patience) at least: counted in whole seconds, as a reading may take seconds.
 clipboard_when() {
     local got= until=$((SECONDS + 5 * patience + 1))
-    while got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true); [ "$got" != "$1" ] && ((SECONDS < until)); do sleep 0.1; done
+    while got=$(timeout $((5 * patience)) xclip -o -selection clipboard 2>/dev/null || true); [ "$got" != "$1" ] && ((SECONDS < until)); do sleep 0.1; done
     printf '%s' "$got"
 }
 
