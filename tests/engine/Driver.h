@@ -7,6 +7,7 @@
 #include "Calculator.h"
 #include "KeyTable.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
 #include <string_view>
@@ -51,7 +52,7 @@ struct Session {
         for (std::size_t i = 0; i < script.size(); ++i) {
             const char key = script[i];
             if (key == '[') {
-                const std::size_t end = script.find(']', i);
+                const std::size_t end = std::min(script.find(']', i), script.size()); // an unclosed paste takes the rest
                 calculator.paste(script.substr(i + 1, end - i - 1));
                 i = end;
             } else if (key == '~') {

@@ -50,8 +50,11 @@ for release; do
     # Qt tries Wayland first in a Wayland session and says so when, as here,
     # its plugin is missing.
     ! grep -i wayland "$work/app.log" || fail "$release: Qt went for Wayland though X was there"
+    # Docks match a window to its desktop entry by the class in WM_CLASS.
+    class=$(xprop -id "$app_window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+    grep -qx "StartupWMClass=$class" "$root"/usr/share/applications/*.desktop || fail "$release: the window's class '$class' is no entry's"
     stop_app
-    echo "ok: $release: the installed tallix opened its window, on X with a Wayland session named"
+    echo "ok: $release: the installed tallix opened its window, on X with a Wayland session named, of its entry's class"
     for display in "" DISPLAY=:199; do # none, or one that cannot be opened: one line that names it, status 1
         said=$(in_root $display timeout 20 tallix 2>&1) && status=0 || status=$?
         name=${display#DISPLAY=} && name=${name:+«$name»}

@@ -6,13 +6,13 @@
 # the layout dump puts them.
 #   end_to_end.sh --front-end qt|win32 --program TALLIX --layout-dump DUMP --cases CASES.tsv
 #       [--checks "NAME..."] [--where TAG (the rows tagged so, not the front end's)]
-#       qt: --desktop-entry FILE; win32: --other-program EXE [--dpi-mover EXE]
+#       win32: --other-program EXE [--dpi-mover EXE]
 # (win32: in $WINEPREFIX, made on first use.)
 set -euo pipefail
 if [ "$2" = qt ] && [ "${TALLIX_PRIVATE_BUS:-}" != 1 ]; then # the accessibility bus starts on demand on it
     exec dbus-run-session -- env TALLIX_PRIVATE_BUS=1 bash "$0" "$@" 2> >(grep -v 'fd limit' >&2)
 fi
-declare -A arg=([checks]= [where]= [desktop-entry]= [other-program]= [dpi-mover]=)
+declare -A arg=([checks]= [where]= [other-program]= [dpi-mover]=)
 while (($#)); do arg[${1#--}]=$2 && shift 2; done
 front_end=${arg[front-end]} program=${arg[program]} here=$(dirname "$0") && arg[where]=${arg[where]:-$front_end}
 source "$here/x_session.sh"
@@ -21,7 +21,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 # What differs between the front ends: how to start a program and the
 # window, read the display, hold the clipboard, open About, close a box.
 if [ "$front_end" = qt ]; then
-    checks=${arg[checks]:-"cases about_place faces_and_marks decimal_caption identity announced"}
+    checks=${arg[checks]:-"cases about_place faces_and_marks decimal_caption announced"}
     run=() launch=("$program") about_keys=(alt+c j) # Справка, О программе: the keys of С and О on a Latin layout
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     read_display() { /usr/bin/python3 "$here/qt/read_display.py" "$1" $((10 * patience)); }
@@ -187,24 +187,6 @@ check_decimal_caption() {
     stop_app
     ((comma * 5 >= one)) || fail "',' has $comma dark pixels, '1' $one"
     echo "ok: the ',' caption has $comma dark pixels, '1' has $one, and differs from '.'"
-}
-
-# Docks match a window to its desktop entry by the class in WM_CLASS; Qt's
-# own options (-reverse mirrors the window, -style redraws every button)
-# change nothing: the program hands Qt no arguments.
-check_identity() {
-    local class plain
-    start_app en_US.UTF-8
-    class=$(xprop -id "$app_window" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
-    plain=$(xwd -id "$app_window" -silent | md5sum)
-    stop_app
-    grep -qx "StartupWMClass=$class" "${arg[desktop-entry]}" || fail "the window's class '$class' is not the entry's StartupWMClass"
-    launch=("$program" -reverse -style windows)
-    start_app en_US.UTF-8
-    launch=("$program")
-    [ "$(xwd -id "$app_window" -silent | md5sum)" = "$plain" ] || fail "started with -reverse -style windows, the window looks different"
-    stop_app
-    echo "ok: the window's class is the entry's StartupWMClass; Qt's options change nothing"
 }
 
 check_announced() { # a screen reader hears each new text
