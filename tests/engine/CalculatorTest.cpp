@@ -55,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Typed, Keys, ::testing::Values(
     KeyCase{"NoSignOnBareComma", "1,5", ".~", "0,"},
     KeyCase{"SignOnZeroPointZero", "1.5", "0.0~", "-0.0"},
     KeyCase{"NoSignAfterOperator", "1.5", "5+~", "5"},
+    KeyCase{"ClearAll", "1.5", "5+3C", "0"},
     // Letters, blanks, other controls, bytes of a Cyrillic letter (negative codes).
     KeyCase{"OtherKeysBeep", "1.5", "1a \t\x7f:Ж\x01" "2", "12", 8},
     // 32 characters, not bytes, the sign included; a refused digit keeps the display whole.
