@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# What running the 32-bit tallix.exe (in the emulated guest of
-# tests/package/win32_guest.sh) does not show: it is declared for Windows 7
-# and later (its version resource: tests/package/version.sh), has its
-# two-image icon group, and its own code is free of x87 arithmetic.
+# What running the 32-bit tallix.exe does not show: its header fields, its
+# icon group, and its own code free of x87 arithmetic.
 #   windows_exe.sh TALLIX_EXE LIBRARY...
 set -euo pipefail
 exe=$1
@@ -12,9 +10,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 headers=$(objdump -p "$exe")
-# Windows 7 and later (Windows treats an older declared version as a pre-Vista
-# program); large-address aware (Characteristics bit 0x20) and terminal-server
-# aware (DllCharacteristics bit 0x8000).
+# Windows 7 and later (an older one would make it a pre-Vista program), large-address
+# aware (Characteristics bit 0x20), terminal-server aware (DllCharacteristics bit 0x8000).
 for field in MajorOSystemVersion=6 MinorOSystemVersion=1 MajorSubsystemVersion=6 MinorSubsystemVersion=1 \
     Characteristics=0x20 DllCharacteristics=0x8000; do
     value=$(grep -oP "^${field%=*}\s+(0x)?\K[0-9a-f]+" <<<"$headers" || true)
@@ -31,9 +28,8 @@ wrestool -x --type=14 --name=1 "$exe" >"$work/group.ico"
     "--width=32 --height=32 --bit-depth=4;--width=16 --height=16 --bit-depth=4;" ] || fail "icon images: $(icotool -l "$work/group.ico")"
 echo "ok: icon group 1 with 32x32 and 16x16 images of 4 bits per pixel"
 
-# Doubles round once: the program's own code computes with SSE2, never with
-# the x87 (loading and storing a double through it, as the 32-bit calling
-# convention returns them, changes no value).
+# Doubles round once: SSE2, never the x87 (through which the 32-bit calling
+# convention merely returns doubles, unchanged).
 x87_arithmetic='\sf(i?(add|sub|subr|mul|div|divr)[lspt]?p?|sqrt|prem1?|scale|rndint)\s'
 code=$(objdump -d "$@")
 grep -q 'xmm' <<<"$code" || fail "no SSE2 code found: was it disassembled?"

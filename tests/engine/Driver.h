@@ -16,7 +16,9 @@
 
 namespace tallix::testing {
 
-struct RecordingEffects : Effects {
+// Base: Effects, or the window's Surface, which extends it.
+template <class Base = Effects>
+struct Recording : Base {
     int displayChanges = 0;
     std::string lastDisplay = "0";
     int beeps = 0;
@@ -37,6 +39,7 @@ struct RecordingEffects : Effects {
     void focusKeyTrap() override { ++focusReturns; }
     void setDecimalCaption(std::string_view caption) override { decimalCaption = caption; }
 };
+using RecordingEffects = Recording<>;
 
 // A calculator just started under the given regional 1.5 ("1.5" or "1,5").
 struct Session {

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # Installs the .deb with apt-get, without recommended packages, into a fresh
 # root of each Debian release named (12 and 13 when none is), starts tallix
-# there on a private Xvfb until its window maps (with a Wayland session
-# named, so that X must be chosen) and with no display it can open, then
-# purges it and looks for leftovers.
+# there with a display and without, purges it and looks for leftovers.
 #   install.sh DEB [RELEASE...]
 set -euo pipefail
 [ -n "${TALLIX_NAMESPACE:-}" ] || exec env TALLIX_NAMESPACE=1 unshare --mount --propagation private bash "$0" "$@"
@@ -11,11 +9,8 @@ fail() { echo "FAIL: $*"; exit 1; }
 deb=$(realpath "$1")
 shift
 [ $# -gt 0 ] || set -- bookworm trixie
-# Each minimal root is made once (under a minute) and kept, with the
-# packages apt fetched into it.
-cache=/var/cache/tallix-test
-# A private Xvfb, the window helpers and their cleanup; the roots reach the
-# server through its abstract socket.
+cache=/var/cache/tallix-test # each minimal root, made once, and the packages apt fetched into it
+# A private Xvfb, which the roots reach through its abstract socket.
 source "$(dirname "$0")/../ui/x_session.sh"
 roots=$(mktemp -d)
 trap 'cleanup; umount "$roots"/*/proc 2>/dev/null || true; rm -rf --one-file-system "$roots"' EXIT

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# The 32-bit Windows download where 32-bit code runs: a whole x86-64 machine
-# emulated (qemu without KVM) with Debian's own kernel and a Debian 12 root
-# holding 32-bit Wine, in which in_guest.sh installs dist/'s x86 MSI (after
-# scripts/package.sh), runs the installed exe through the real window's
-# cases and removes it. A failure, or a guest still running after
-# TALLIX_GUEST_SECONDS (2400), fails with the guest's console.
+# The 32-bit Windows download where 32-bit code runs: an x86-64 machine
+# emulated by qemu with Debian's kernel and a Debian 12 root holding 32-bit
+# Wine, in which in_guest.sh installs dist/'s x86 MSI, runs the installed
+# exe through the real window's cases and removes it. A failure, or a guest
+# running after TALLIX_GUEST_SECONDS (2400), fails with its console.
 #   win32_guest.sh [build]   (build: only make the guest, or find it made)
 set -euo pipefail
 fail() { echo "FAIL: $*"; exit 1; }
@@ -13,9 +12,8 @@ source scripts/deps.sh
 ensure_packages "${GUEST_PACKAGES[@]}"
 trap 'exit 143' TERM INT # with the EXIT trap below, the guest stops with the script
 
-# Made again (minutes; a 1.1 GB cpio) only when the package list
-# or the versions the host's apt offers change. 32-bit Wine alone: a 32-bit
-# prefix needs no wine64, which would double the root.
+# Made again (minutes; a 1.1 GB cpio) only when the package list or the
+# versions apt offers change. No wine64: a 32-bit prefix needs none.
 packages=(wine wine32 xvfb xauth xdotool xclip x11-utils x11-xkb-utils x11-apps fonts-dejavu-core procps python3
     busybox-static)
 kernel=$(apt-cache depends linux-image-amd64 | grep -oP 'Depends: \Klinux-image-\S+' | head -1)

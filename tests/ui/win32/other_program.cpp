@@ -8,10 +8,13 @@
 //                          remote desktop may, until its input ends; says "held"
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
 
+#include <iostream>
+#include <iterator>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -25,16 +28,7 @@ std::wstring displayText()
 
 std::string input()
 {
-    std::string text(1 << 16, '\0');
-    for (DWORD count, at = 0; ReadFile(GetStdHandle(STD_INPUT_HANDLE), text.data() + at, 1 << 16, &count, nullptr) && count;)
-        text.resize((at += count) + (1 << 16));
-    return text.c_str();
-}
-
-void write(std::string_view text)
-{
-    DWORD written = 0;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    return {std::istreambuf_iterator<char>(std::cin), {}};
 }
 
 } // namespace
@@ -44,6 +38,8 @@ int main()
     int count = 0;
     wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
     const std::wstring mode = count > 1 ? args[1] : L"";
+    _setmode(_fileno(stdin), _O_BINARY); // texts keep their CR LF
+    _setmode(_fileno(stdout), _O_BINARY);
     while (mode != L"read" && !OpenClipboard(nullptr))
         Sleep(10);
     if (mode == L"read" && count == 4) {
@@ -52,7 +48,7 @@ int main()
             Sleep(100);
         std::string utf8(text.size() * 3, '\0');
         utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr));
-        write(utf8);
+        std::cout << utf8 << std::flush;
         return text == args[2] ? 0 : 1;
     }
     if (mode == L"put") {
@@ -63,7 +59,7 @@ int main()
         return EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory) && CloseClipboard() ? 0 : 1;
     }
     if (mode == L"hold") {
-        write("held\n");
+        std::cout << "held" << std::endl;
         input();
         return CloseClipboard() ? 0 : 1;
     }
