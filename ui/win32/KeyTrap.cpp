@@ -6,9 +6,9 @@
 
 namespace tallix {
 
-KeyTrap::KeyTrap(HWND parent, RECT rect, WindowBehaviour& behaviour) : m_behaviour(behaviour)
+KeyTrap::KeyTrap(HWND parent, PixelRect place, WindowBehaviour& behaviour) : m_behaviour(behaviour)
 {
-    create(L"TallixKeyTrap", L"", {0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, nullptr}, nullptr);
+    create(L"TallixKeyTrap", L"", {0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, place, parent, nullptr}, nullptr);
 }
 
 LRESULT KeyTrap::handle(UINT message, WPARAM wParam, LPARAM lParam)
