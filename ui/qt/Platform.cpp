@@ -5,7 +5,6 @@
 #include "Guarded.h"
 #include "x11/Clipboard.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLocale>
 #include <QMessageBox>

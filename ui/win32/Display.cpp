@@ -52,7 +52,6 @@ LRESULT Display::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT: paint(); return 0;
-    case WM_ERASEBKGND: return 1; // paint() covers every pixel
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(m_text.size());
     case WM_GETTEXT: {
         // As much as fits in the caller's buffer, always ended by a zero.

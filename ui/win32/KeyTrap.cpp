@@ -24,9 +24,6 @@ LRESULT KeyTrap::handle(UINT message, WPARAM wParam, LPARAM lParam)
             m_behaviour.keyPressed(Key::Other, {&unit, 1});
         return 0;
     }
-    case WM_PAINT: // shows nothing; it lies below the client area anyway
-        ValidateRect(hwnd(), nullptr);
-        return 0;
     }
     return Window::handle(message, wParam, lParam);
 }
