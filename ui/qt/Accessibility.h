@@ -1,7 +1,6 @@
-// What screen readers get from the display: a static text named by its
-// spoken name whose text, read whole or in parts through the text interface,
-// is the display text exactly as stored (marks and ellipsis are only drawn),
-// and a text change each time it changes. Drawing is Display's.
+// What screen readers get from the display: a static text with its spoken
+// name whose text interface reads the display text exactly as stored (marks
+// and ellipsis are only drawn), and an event each time that text changes.
 #pragma once
 
 class QString;

@@ -1,7 +1,6 @@
-// The window descriptions and the engine keep texts as UTF-8 string views,
+// The window descriptions and the engine keep texts as UTF-8 or UTF-16,
 // colours as RGB triples or system colours, places as pixel rectangles and
-// keys as Key; Qt has QStrings, QColors, QRects and Qt::Key. Nothing more
-// than those conversions lives here.
+// keys as Key; Qt has QString, QColor, QRect and Qt::Key. Only that here.
 #pragma once
 
 #include "Colour.h"

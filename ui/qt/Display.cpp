@@ -9,17 +9,15 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <mutex>
 #include <utility>
 
 namespace tallix {
 
 Display::Display(QWidget* parent) : QWidget(parent)
 {
-    static const bool factoryInstalled = [] {
-        installDisplayAccessibility();
-        return true;
-    }();
-    (void)factoryInstalled;
+    static std::once_flag factoryInstalled;
+    std::call_once(factoryInstalled, installDisplayAccessibility);
 }
 
 // A screen reader may miss the news when memory runs short; the display

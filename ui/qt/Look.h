@@ -1,9 +1,6 @@
-// How the main window's keypad and menu bar look where the desktop style
-// would not show what the window description asks: flat button faces in the
-// palette's button colour with a bevel that sinks when pressed and a dotted
-// focus rectangle, and a highlighted menu bar item while the menu bar holds
-// the keyboard; the display's font. Colours stay with the palettes the
-// window sets.
+// The keypad, the menu bar and the display's font where the desktop style
+// would not show what the window description asks: flat button faces with a
+// sinking bevel and a dotted focus, a lit menu item while the bar has the keys.
 #pragma once
 
 #include <QFont>

@@ -1,7 +1,6 @@
 // The calculator window on Qt: creates the controls and menu that Layout
-// places and hands their events to the window behaviour, which answers
-// through Surface. What the window does is the behaviour's; this class only
-// creates, connects and draws.
+// places and hands their events to the window behaviour, which decides and
+// answers through Surface; this class only creates, connects and draws.
 #pragma once
 
 #include "Layout.h"

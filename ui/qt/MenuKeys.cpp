@@ -1,6 +1,5 @@
 #include "MenuKeys.h"
 
-#include "Layout.h"
 #include "PhysicalKeys.h"
 #include "WindowBehaviour.h"
 

@@ -48,11 +48,11 @@ void AboutWindow::load()
     const PixelSize client = aboutClientSize(m_dpi);
     RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, aboutStyle, FALSE, aboutExStyle);
-    create(L"TallixAbout", wide(aboutCaption), {aboutExStyle, aboutStyle, outer, m_mainWindow, nullptr},
+    const PixelRect placed{0, 0, outer.right - outer.left, outer.bottom - outer.top}; // moved by Form_Load
+    create(L"TallixAbout", wide(aboutCaption), {aboutExStyle, aboutStyle, placed, m_mainWindow, nullptr},
            GetSysColorBrush(COLOR_BTNFACE));
 
-    makeAboutControls(m_dpi, [this](const AboutControl& row, PixelRect placed) {
-        const RECT place = rect(placed);
+    makeAboutControls(m_dpi, [this](const AboutControl& row, PixelRect place) {
         const wchar_t* windowClass = L"STATIC";
         DWORD style = WS_CHILD | WS_VISIBLE;
         int id = firstControlId + static_cast<int>(&row - aboutControls.data());
@@ -72,7 +72,7 @@ void AboutWindow::load()
             break;
         }
         HWND control = CreateWindowExW(0, windowClass, row.kind == AboutKind::Image ? L"" : wide(row.content).c_str(),
-                                       style, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                                       style, place.left, place.top, place.width, place.height,
                                        hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        GetModuleHandleW(nullptr), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.get()), FALSE);

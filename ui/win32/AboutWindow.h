@@ -1,7 +1,6 @@
-// The About window on Win32: a window of our own class with standard
-// static and button controls, run modally by its own message loop, built
-// ("loaded") anew at every showing at the density of the main window's
-// monitor, and destroyed when closed, so that it is placed afresh each time.
+// The About window on Win32: our own window class with standard controls, run
+// modally by its own message loop, built ("loaded") anew at every showing at
+// its monitor's density and destroyed when closed, so it is placed afresh.
 #pragma once
 
 #include "Look.h"

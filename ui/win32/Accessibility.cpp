@@ -4,8 +4,6 @@
 
 #include <oleacc.h>
 
-#include <string>
-
 namespace tallix {
 
 namespace {

@@ -25,11 +25,6 @@ std::string utf8(std::wstring_view wide)
     return result;
 }
 
-COLORREF rgb(Colour colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
-}
-
 COLORREF rgb(FormColour colour)
 {
     if (const auto* own = std::get_if<Colour>(&colour))

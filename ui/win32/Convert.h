@@ -1,7 +1,6 @@
 // The engine and the window descriptions keep texts as UTF-8, colours as RGB
 // triples or system colours and places as pixel rectangles; the Win32 API
-// wants UTF-16, COLORREFs and RECTs. Nothing more than those conversions,
-// used only at that boundary, lives here.
+// wants UTF-16, COLORREFs and RECTs. Only those conversions live here.
 #pragma once
 
 #include "Colour.h"
@@ -27,7 +26,10 @@ inline std::wstring_view wide(std::u16string_view text)
     return {reinterpret_cast<const wchar_t*>(text.data()), text.size()};
 }
 
-COLORREF rgb(Colour colour);
+inline COLORREF rgb(Colour colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
 // A system colour is the system's: the window text, or the dark edge of a button.
 COLORREF rgb(FormColour colour);
 

@@ -4,14 +4,11 @@
 #include "DisplayText.h"
 #include "Look.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace tallix {
 
-Display::Display(HWND parent, RECT rect, HFONT font, int dpi) : m_font(font), m_dpi(dpi)
+Display::Display(HWND parent, PixelRect place, HFONT font, int dpi) : m_font(font), m_dpi(dpi)
 {
-    create(L"TallixDisplay", L"", {0, WS_CHILD | WS_VISIBLE, rect, parent, nullptr}, nullptr);
+    create(L"TallixDisplay", L"", {0, WS_CHILD | WS_VISIBLE, place, parent, nullptr}, nullptr);
 }
 
 void Display::setText(std::wstring text) noexcept
@@ -55,15 +52,13 @@ LRESULT Display::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT: paint(); return 0;
-    case WM_ERASEBKGND: return 1; // paint() covers every pixel
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(m_text.size());
     case WM_GETTEXT: {
         // As much as fits in the caller's buffer, always ended by a zero.
         if (wParam == 0 || lParam == 0)
             return 0;
-        const std::size_t count = std::min<std::size_t>(m_text.size(), wParam - 1);
         auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-        std::memcpy(buffer, m_text.data(), count * sizeof(wchar_t));
+        const std::size_t count = m_text.copy(buffer, wParam - 1);
         buffer[count] = L'\0';
         return static_cast<LRESULT>(count);
     }

@@ -2,9 +2,9 @@
 
 namespace tallix {
 
-Frame::Frame(HWND parent, RECT rect, HBRUSH background)
+Frame::Frame(HWND parent, PixelRect place, HBRUSH background)
 {
-    create(L"TallixFrame", L"", {WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect, parent, nullptr},
+    create(L"TallixFrame", L"", {WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, place, parent, nullptr},
            background);
 }
 

@@ -9,7 +9,7 @@ namespace tallix {
 
 class Frame : public Window {
 public:
-    Frame(HWND parent, RECT rect, HBRUSH background);
+    Frame(HWND parent, PixelRect place, HBRUSH background);
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -6,9 +6,9 @@
 
 namespace tallix {
 
-KeyTrap::KeyTrap(HWND parent, RECT rect, WindowBehaviour& behaviour) : m_behaviour(behaviour)
+KeyTrap::KeyTrap(HWND parent, PixelRect place, WindowBehaviour& behaviour) : m_behaviour(behaviour)
 {
-    create(L"TallixKeyTrap", L"", {0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, nullptr}, nullptr);
+    create(L"TallixKeyTrap", L"", {0, WS_CHILD | WS_VISIBLE | WS_TABSTOP, place, parent, nullptr}, nullptr);
 }
 
 LRESULT KeyTrap::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -24,9 +24,6 @@ LRESULT KeyTrap::handle(UINT message, WPARAM wParam, LPARAM lParam)
             m_behaviour.keyPressed(Key::Other, {&unit, 1});
         return 0;
     }
-    case WM_PAINT: // shows nothing; it lies below the client area anyway
-        ValidateRect(hwnd(), nullptr);
-        return 0;
     }
     return Window::handle(message, wParam, lParam);
 }

@@ -28,9 +28,7 @@ int windowDpi(HWND window);
 GdiObject<HFONT> createFont(const FontSpec& wanted, int dpi);
 // The system's font for message boxes and dialogs, at the given density.
 GdiObject<HFONT> createDialogFont(int dpi);
-// The button captions: the system's dialog face, large and bold enough at
-// the given density that the thinnest caption, "," or ".", is as clear as a
-// digit.
+// The button captions: the system's dialog face, bold and large enough that "," reads as clearly as a digit.
 GdiObject<HFONT> createCaptionFont(int dpi);
 
 // A button in the given face colour: raised, sunken while pressed, with the

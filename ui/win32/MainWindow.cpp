@@ -75,8 +75,7 @@ MainWindow::MainWindow(std::string_view regionalOnePointFive)
     RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, mainStyle, TRUE, 0);
     // Windows chooses where the window opens; the program only sizes it.
-    const RECT placed{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + (outer.right - outer.left),
-                      CW_USEDEFAULT + (outer.bottom - outer.top)};
+    const PixelRect placed{CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top};
     create(L"TallixMain", wide(mainCaption), {0, mainStyle, placed, nullptr, buildMenu()}, m_windowBrush.get());
     // A menu bar that wraps takes more height than AdjustWindowRectEx allowed for.
     RECT actual;
@@ -106,7 +105,7 @@ MainWindow::~MainWindow()
 void MainWindow::buildControls()
 {
     m_controls = makeMainControls(hwnd(), m_dpi, [this](std::size_t row, HWND parent, PixelRect place) {
-        const HWND control = createControl(row, parent, rect(place));
+        const HWND control = createControl(row, parent, place);
         m_names.setName(control, mainControls[row].accessibleName);
         return control;
     });
@@ -116,7 +115,7 @@ void MainWindow::buildControls()
     });
 }
 
-HWND MainWindow::createControl(std::size_t row, HWND parent, RECT place)
+HWND MainWindow::createControl(std::size_t row, HWND parent, PixelRect place)
 {
     const ControlRow& control = mainControls[row];
     switch (control.kind) {
@@ -135,7 +134,7 @@ HWND MainWindow::createControl(std::size_t row, HWND parent, RECT place)
     }
     const HWND button = CreateWindowExW(0, L"BUTTON", wide(control.caption).c_str(),
                                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, place.left, place.top,
-                                        place.right - place.left, place.bottom - place.top, parent,
+                                        place.width, place.height, parent,
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + row)),
                                         GetModuleHandleW(nullptr), nullptr);
     SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.get()), FALSE);
@@ -173,8 +172,8 @@ void MainWindow::rescale(int dpi, const RECT& suggested)
     GdiObject<HFONT> buttonFont = createCaptionFont(dpi);
     m_display->setFont(displayFont.get(), dpi);
     for (std::size_t i = 0; i < mainControls.size(); ++i) {
-        const RECT place = rect(placeOf(mainControls[i], dpi));
-        SetWindowPos(m_controls[i], nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+        const PixelRect place = placeOf(mainControls[i], dpi);
+        SetWindowPos(m_controls[i], nullptr, place.left, place.top, place.width, place.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         if (mainControls[i].kind == ControlKind::Button)
             SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont.get()), TRUE);

@@ -1,8 +1,6 @@
-// The calculator window on Win32: creates the controls, menu and
-// accelerators that Layout places and hands their events to the window
-// behaviour, which answers through Surface. What the window does is the
-// behaviour's; this class only creates, connects, draws and follows the
-// monitor's density.
+// The calculator window on Win32: creates the controls, menu and accelerators
+// that Layout places, follows the monitor's density, and hands every event to
+// the window behaviour, which decides and answers through Surface.
 #pragma once
 
 #include "Accessibility.h"
@@ -40,7 +38,7 @@ private:
                                          DWORD_PTR window);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void buildControls();
-    HWND createControl(std::size_t row, HWND parent, RECT place);
+    HWND createControl(std::size_t row, HWND parent, PixelRect place);
     HMENU buildMenu();
     // Fonts and every control anew from the twips at the window's new
     // density, and the window at the place Windows suggests.

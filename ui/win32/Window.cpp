@@ -40,9 +40,9 @@ void Window::create(const wchar_t* className, std::wstring_view title, const Geo
         RegisterClassExW(&windowClass);
     }
     m_background = background;
-    const RECT& r = geometry.rect;
-    CreateWindowExW(geometry.exStyle, className, std::wstring(title).c_str(), geometry.style, r.left, r.top,
-                    r.right - r.left, r.bottom - r.top, geometry.parent, geometry.menuOrId, instance, this);
+    const PixelRect& place = geometry.place;
+    CreateWindowExW(geometry.exStyle, className, std::wstring(title).c_str(), geometry.style, place.left, place.top,
+                    place.width, place.height, geometry.parent, geometry.menuOrId, instance, this);
 }
 
 LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,8 +1,9 @@
-// The glue between a C++ object and the window it stands for: the object
-// creates its window and gets that window's messages through handle(), each
-// inside the exception guard. The window class is registered on first use.
-// No drawing and no behaviour here.
+// The glue between a C++ object and its window: the object creates the
+// window, its class registered on first use, and gets the window's messages
+// through handle(), each inside the exception guard.
 #pragma once
+
+#include "Layout.h"
 
 #include <windows.h>
 
@@ -24,7 +25,7 @@ protected:
     struct Geometry {
         DWORD exStyle;
         DWORD style;
-        RECT rect; // in the parent's client area, or on the screen
+        PixelRect place; // in the parent's client area, or on the screen
         HWND parent;
         HMENU menuOrId;
     };
