@@ -4,7 +4,6 @@
 
 #include <string>
 #include <tuple>
-#include <utility>
 
 namespace tallix::testing {
 namespace {
@@ -84,19 +83,6 @@ INSTANTIATE_TEST_SUITE_P(Typed, Keys, ::testing::Values(
     KeyCase{"PercentClearAllKeepsAccumulator", "1.5", "200+5C+10%", "20"},
     KeyCase{"PercentDigitAppends", "1.5", "200+10%5", "205"}
 ), caseName);
-
-// The separator is "," exactly when the regional 1.5 holds a comma. Start-up
-// changes neither the display nor the focus.
-TEST(StartUp, ChoosesSeparatorFromProbeAndSetsOnlyItsFields)
-{
-    const std::pair<const char*, const char*> cases[] = {{"1.5", "."}, {"1,5", ","}, {"1\xD9\xAB" "5", "."}, {"1.5,", ","}};
-    for (const auto& [probe, decimal] : cases) {
-        Session s(probe);
-        EXPECT_EQ(s.state(), (CalculatorState{.PendingOperator = "", .InputState = InputKind::NONE, .DecimalChar = decimal})) << probe;
-        EXPECT_EQ(s.effects.decimalCaption, decimal) << probe;
-        EXPECT_EQ(s.effects.focusReturns + s.effects.displayChanges, 0) << probe;
-    }
-}
 
 // A press whose result or read number lies beyond the double range shows the
 // box; one whose text the window cannot take (its memory running out) throws.

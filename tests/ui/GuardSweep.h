@@ -1,7 +1,6 @@
 // The guard tests of both front ends: each allocation of a toolkit callback
 // fails in turn, one per run; the window stays up, shows the display from
-// before the callback or after it, takes the next key, and tells a failure
-// in one box at most (which the window's side of the test closes).
+// before the callback or after it, takes the next key, and tells of it once.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,10 +10,9 @@
 #include <string>
 #include <vector>
 
-// Memory running out (FailingAllocation.cpp): the n-th C++ allocation from
-// now fails, those after it succeed; every one of `from` bytes or more fails
-// too, C's malloc included where glibc lets us take it over (not small ones:
-// a toolkit may not check them).
+// Memory running out: the n-th C++ allocation from now fails; so does every
+// one of `from` bytes or more, C's too where glibc lets us take malloc over
+// (only large ones: a toolkit may not check small ones).
 void failAllocation(long n, std::size_t from = SIZE_MAX);
 // Whether an allocation failed since failAllocation(); the failing ends.
 bool allocationFailed();
