@@ -51,6 +51,9 @@ else
     }
     release_clipboard() { exec 5>&-; wait "$holder"; rm "$work/hold"; }
     after_stop() { timeout 20 wineserver -k 2>/dev/null || true; }
+    # A server still running in the prefix would keep its desktop, and the
+    # clipboard with it, on the display it started on.
+    timeout $((20 * patience)) wineserver -k 2>/dev/null || true
     # No window manager here: Wine draws the frames itself, so that an X
     # window's geometry is its Windows window's outer rectangle.
     "${run[@]}" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
