@@ -17,7 +17,7 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev libgl-dev libxcb1-dev libxkbcommon-dev xkb-data fonts-dejavu-core)
 TEST_PACKAGES=(xvfb xauth xdotool xclip x11-xkb-utils x11-utils x11-apps dbus-daemon at-spi2-core python3-pyatspi
-               desktop-file-utils appstream clang libclang-rt-14-dev)
+               desktop-file-utils appstream)
 # tallix.exe for Windows, cross-built with MinGW-w64 (the -posix compilers,
 # whose C++ runtime builds GoogleTest), checked with binutils and icoutils and
 # tested under 64-bit Wine. Never the i386 architecture: 32-bit Wine cannot

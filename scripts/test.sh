@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds Tallix and runs every test: a normal build, the engine and window
 # descriptions alone without a toolkit, everything again under
-# AddressSanitizer (leaks included) and UBSan, the fuzz target's corpus, then
-# the Windows front end: the 32-bit tallix.exe checked as a file, and the
-# same sources built for 64 bits with their tests and the real window under
-# Wine; then a bounded fuzzing run; last the packages for users, the 32-bit
-# Windows one in an emulated machine (this one runs no 32-bit code).
+# AddressSanitizer (leaks included) and UBSan, then the Windows front end:
+# the 32-bit tallix.exe checked as a file, and the same sources built for 64
+# bits with their tests and the real window under Wine; last the packages
+# for users, the 32-bit Windows one in an emulated machine (this one runs no
+# 32-bit code).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -13,22 +13,17 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES
 # The 32-bit download's emulated guest takes minutes to make, mostly waiting
 # on the network and the disk: made meanwhile, run beside the last package
 # tests, which mostly wait on windows.
-found=$(mktemp -d) guest_log=$(mktemp) guest=
-trap 'rm -rf "$found" "$guest_log"; [ -z "$guest" ] || kill -- -"$guest" 2>/dev/null || true' EXIT
+guest_log=$(mktemp) guest=
+trap 'rm -rf "$guest_log"; [ -z "$guest" ] || kill -- -"$guest" 2>/dev/null || true' EXIT
 setsid -w bash tests/package/win32_guest.sh build >"$guest_log" 2>&1 & # its own group, to stop it whole
 guest=$!
 
-for preset in default engine-only sanitize fuzz windows windows-x64; do
+for preset in default engine-only sanitize windows windows-x64; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
     ctest --preset "$preset" -j "$(nproc)"
 done
-
-echo "== fuzzing for ${TALLIX_FUZZ_SECONDS:-60} s"
-build/fuzz/tests/fuzz/fuzz_engine -max_total_time="${TALLIX_FUZZ_SECONDS:-60}" -max_len=4096 \
-    -artifact_prefix="$found/" -print_final_stats=1 "$found" tests/fuzz/corpus 2>&1 | tail -n 12
-echo "fuzzing: no finding"
 
 # The packages for users: built and checked, rebuilt elsewhere and compared
 # byte for byte, installed into a fresh Debian 12 root and, for Windows, a

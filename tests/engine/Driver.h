@@ -48,10 +48,8 @@ struct Session {
 
     explicit Session(std::string_view regionalOnePointFive = "1.5") { calculator.Form_Load(regionalOnePointFive); }
 
-    // Returns the number of button handlers run (each must give the focus back once).
-    int press(std::string_view script)
+    void press(std::string_view script)
     {
-        int handlers = 0;
         for (std::size_t i = 0; i < script.size(); ++i) {
             const char key = script[i];
             if (key == '[') {
@@ -60,14 +58,11 @@ struct Session {
                 i = end;
             } else if (key == '~') {
                 calculator.cmdOpp_Click();
-                ++handlers;
             } else {
                 const auto code = static_cast<std::int16_t>(key == 'c' ? 8 : key == 'C' ? 27 : key);
                 pctKeyTrap_KeyPress(calculator, effects, code);
-                handlers += keyFor(code).handler != Handler::None;
             }
         }
-        return handlers;
     }
     const std::string& display() const { return calculator.display(); }
     const CalculatorState& state() const { return calculator.state(); }

@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# A real window, Qt's or Win32's under Wine, on its own Xvfb, through named
-# checks. The first runs the case table: every row starts the program
-# afresh, runs its steps and compares the clipboard, the bells, the display
-# as a screen reader reads it and as it is drawn. Controls are found where
-# the layout dump puts them.
+# A real window, Qt's or Win32's under Wine (in $WINEPREFIX), on its own
+# Xvfb. Every row of the case table starts the program afresh, runs its steps
+# and compares the clipboard, the bells, the display as a screen reader reads
+# it and as it is drawn, finding controls where the layout dump puts them.
 #   end_to_end.sh --front-end qt|win32 --program TALLIX --layout-dump DUMP --cases CASES.tsv
 #       [--checks "NAME..."] [--where TAG (the rows tagged so, not the front end's)]
 #       win32: --other-program EXE
-# (win32: in $WINEPREFIX, made on first use.)
 set -euo pipefail
 # Qt: on a session bus of our own, where the accessibility bus starts on
 # demand, its socket in a runtime folder of our own: another run's would
@@ -120,7 +118,7 @@ run_step() {
             mousemove --sync $(on_screen "${from#*:}") mouseup 1 ;;
     dismiss) xdotool windowfocus --sync "$(wait_for_window '^Ошибка$')" key Return && wait_until_gone '^Ошибка$' ;;
     about) xdotool key --delay 100 "${about_keys[@]}" && wait_for_window '^О программе Tallix$' >/dev/null ;;
-    close:*) xdotool key "${1#close:}" && wait_until_gone '^О программе Tallix$' && wait_for_focus ;;
+    close:*) xdotool key "${1#close:}" && wait_until_gone '^О программе Tallix$' && wait_for "the keyboard in the window" focused ;;
     hold) hold_clipboard && held_at=$(wc -l <"$work/bells") ;;
     release) # once the program refused something with a bell, or gave up waiting for it
         wait_for "a bell while the clipboard is held" rang_since "$held_at" 2>/dev/null || true

@@ -35,7 +35,6 @@ wait_for() { # WHAT COMMAND...: until the command succeeds, 10 s at most (times 
     return 1
 }
 focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$app_window" ]; }
-wait_for_focus() { wait_for "the keyboard in the window" focused; }
 
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; } # a title pattern
 wait_for_window() { wait_for "a window '$1'" window_named "$1"; } # prints its id
