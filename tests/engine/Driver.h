@@ -1,7 +1,6 @@
-// Test helpers: a recording fake of the window's side effects and a driver
-// that types a short script through the real key table.
-//   every character is typed as its key ("+", "5", ",", "%", "a"...), except
-//   "~" the sign-change button, "c" Backspace, "C" Esc and "[text]" a paste.
+// Test helpers: a recording fake of the window's side effects, and a driver typing a script through the key
+// table: each character is its key ("+", "5", "%"...), but "~" is the sign button, "c" Backspace, "C" Esc and
+// "[text]" a paste.
 #pragma once
 
 #include "Calculator.h"

@@ -1,6 +1,5 @@
-// The guard tests of both front ends: each allocation of a toolkit callback
-// fails in turn, one per run; the window stays up, shows the display from
-// before the callback or after it, takes the next key, and tells of it once.
+// The guard tests of both front ends: each allocation of a toolkit callback fails in turn, one per run; the
+// window stays up, shows the display from before the callback or after it, takes the next key, tells of it once.
 #pragma once
 
 #include <gtest/gtest.h>

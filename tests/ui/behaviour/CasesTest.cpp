@@ -121,6 +121,8 @@ TEST_P(Cases, GiveTheDisplayClipboardAndBells)
     EXPECT_EQ(window.beeps, std::stoi(c.bells));
     EXPECT_TRUE(window.errors.empty()) << "a box left open";
     EXPECT_FALSE(window.aboutOpen);
+    EXPECT_TRUE(window.onKeyTrap) << "the keyboard was not given back";
+    EXPECT_EQ(window.decimalCaption, c.locale.starts_with("ru_") ? "," : ".");
 }
 
 TEST(Menus, AnOpenMenuRefusesATypedKeyWithABeepTheBarHandsItOn)
