@@ -36,12 +36,8 @@ private:
     {
         static_cast<QPushButton*>(m_window.m_controls[decimalRow])->setText(qt(caption));
     }
-    std::optional<std::string> clipboardText() override
-    {
-        const std::optional<QString> text = tallix::clipboardText();
-        return text ? std::optional(text->toStdString()) : std::nullopt;
-    }
-    bool setClipboardText(std::string_view text) override { return tallix::setClipboardText(qt(text)); }
+    std::optional<std::string> clipboardText() override { return tallix::clipboardText(); }
+    bool setClipboardText(std::string_view text) override { return tallix::setClipboardText(text); }
     void showAbout() override
     {
         AboutWindow::Show(m_window);

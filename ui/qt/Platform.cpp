@@ -47,19 +47,20 @@ void showErrorLater(std::string_view message)
 }
 
 // Qt would wait 5 s for an X clipboard owner that has stopped, and then read nothing.
-std::optional<QString> clipboardText()
+std::optional<std::string> clipboardText()
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     const bool anotherOwner = QGuiApplication::platformName() == QLatin1String("xcb") && !clipboard->ownsClipboard();
     if (anotherOwner && !clipboardOwnerAnswers(std::chrono::milliseconds(400)))
         return std::nullopt;
-    return clipboard->text();
+    return clipboard->text().toStdString();
 }
 
-bool setClipboardText(const QString& text)
+bool setClipboardText(std::string_view text)
 {
-    QGuiApplication::clipboard()->setText(text);
-    return QGuiApplication::clipboard()->text() == text;
+    const QString chars = qt(text);
+    QGuiApplication::clipboard()->setText(chars);
+    return QGuiApplication::clipboard()->text() == chars;
 }
 
 } // namespace tallix

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 class QWidget;
@@ -35,9 +36,9 @@ void showCriticalBox(QWidget* parent, const QString& text, const QString& title)
 void showErrorLater(std::string_view message);
 
 // Nothing when the clipboard's owner does not answer within a few hundred
-// milliseconds (a program that hangs); empty when it holds no text.
-std::optional<QString> clipboardText();
+// milliseconds (a program that hangs); empty when it holds no text. UTF-8.
+std::optional<std::string> clipboardText();
 // False when the clipboard does not hold the text afterwards.
-bool setClipboardText(const QString& text);
+bool setClipboardText(std::string_view text);
 
 } // namespace tallix
